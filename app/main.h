@@ -1,0 +1,247 @@
+// The main window unit: the shared state of the program, the window's life
+// (creation, first show, close), its layout variants, and the bindings that
+// connect each subsystem's rules to the window's controls.
+//
+// Operations are grouped by subsystem; each group is implemented in its own
+// file (main.cpp, main_skin.cpp, main_picker.cpp, main_profile.cpp,
+// main_settings.cpp, main_runner.cpp, main_batch.cpp, main_tasklist.cpp,
+// main_preview.cpp, main_dvd.cpp, main_dialogs.cpp).
+#pragma once
+
+#include "config/edition.h"
+#include "engine/jobrecord.h"
+#include "sources/sourceinfo.h"
+
+#include <QString>
+#include <QWidget>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QTimer;
+class QTreeWidget;
+class TSkin;
+class Tfm_about;
+class Tfm_dir;
+class Tfm_set;
+class Tfm_show;
+
+class Tfm_main : public QWidget
+{
+    Q_OBJECT
+public:
+    // `programFolder` is the folder the program's data files lie in (with a
+    // trailing "/"); `startName` is the name the program was started under
+    // (argv[0]). Tests pass their own; the program passes its real ones.
+    Tfm_main(const QString &programFolder, const QString &startName, QWidget *parent = nullptr);
+    ~Tfm_main() override;
+
+    // ---- Part: startup, run mode and window lifecycle (main.cpp) ----------
+    void FormCreate();
+    void FormShow();
+    // True when the close may go on; on allow the settings are saved.
+    bool FormCloseQuery();
+    // Applies the layout variant of (runMode, brandVariant).
+    void applyLayout();
+    // The task list shows check boxes (DVD mode layouts).
+    bool lvCheckBoxes = false;
+    // The exit command of the two file menus.
+    void exitCommand();
+
+    // The other forms, created at program start after this window.
+    Tfm_dir *fm_dir = nullptr;
+    Tfm_about *fm_about = nullptr;
+    Tfm_set *fm_set = nullptr;
+    Tfm_show *fm_show = nullptr;
+
+    const QString programFolder; // with trailing "/"
+    const QString startName;     // argv[0] as given
+
+    // Shared state.
+    QString exeName;
+    RunMode runMode = RunMode::File;
+    BrandVariant brandVariant = BrandVariant::B;
+    int32_t currentCategory = -1;
+    int32_t currentProfile = -1;
+    int32_t loadedProfile = 0;
+    int32_t currentJob = 0;
+    bool converting = false;
+    bool previewing = false;
+    int32_t finishAction = 0;
+    QString outputFolder;
+    int32_t progressBase = 0;
+    int32_t subPanelOffset = 0;
+    bool titleMode = true;
+    intputrec jobRecord;
+    TOriginalInfos sourceInfos;
+
+    // Controls.
+    TSkin *Skin1 = nullptr;
+    QTreeWidget *lv = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    QComboBox *cb_size = nullptr;
+    QComboBox *cb_videobitrate = nullptr;
+    QComboBox *cb_audiobitrate = nullptr;
+    QComboBox *cb_channel = nullptr;
+    QComboBox *cb_audio = nullptr;
+    QComboBox *cb_subtitle = nullptr;
+    QLineEdit *ed_output = nullptr;
+    QFrame *Panel1 = nullptr;
+    QLabel *im_mainico = nullptr;
+    QWidget *pl_play = nullptr;
+    QTimer *Timer1 = nullptr;
+    QTimer *Timer2 = nullptr;
+
+    // The picker: the category column and the nineteen panels of buttons.
+    QFrame *pl_main = nullptr;
+    QFrame *pl_video1 = nullptr;
+    QFrame *pl_video2 = nullptr;
+    QFrame *pl_audio1 = nullptr;
+    QFrame *pl_audio2 = nullptr;
+    QFrame *pl_ipod = nullptr;
+    QFrame *pl_iphone = nullptr;
+    QFrame *pl_psp = nullptr;
+    QFrame *pl_phone = nullptr;
+    QFrame *pl_pmp = nullptr;
+    QFrame *pl_appletv = nullptr;
+    QFrame *pl_animation = nullptr;
+    QFrame *pl_gphone = nullptr;
+    QFrame *pl_win = nullptr;
+    QFrame *pl_xbox = nullptr;
+    QFrame *pl_hd = nullptr;
+    QFrame *pl_avi = nullptr;
+    QFrame *pl_mpeg = nullptr;
+    QFrame *pl_mp4 = nullptr;
+    QFrame *pl_mkv = nullptr;
+    // The nineteen panels in the order of the layout table.
+    QFrame *subPanels(int i) const;
+    static constexpr int subPanelCount = 19;
+
+    // ---- Part: skin surface and command dispatch (main_skin.cpp) ----------
+    void loadSkin();
+    void Skin1Click(const QString &objectName);
+    void Skin1MouseDown(const QString &objectName);
+    void Skin1MouseUp(const QString &objectName);
+    // Builds the three pop-up menus (at window creation).
+    void createMenus();
+    // Pops `menu` up at its position for the brand variant.
+    void popupMenu(QMenu *menu);
+    // That position, relative to the window's top-left corner.
+    QPoint popupOffset(const QMenu *menu) const;
+    QMenu *pop_file = nullptr;
+    QMenu *pop_dvd = nullptr;
+    QMenu *pop_help = nullptr;
+    // Skin texts and the slider written by other parts; each does nothing
+    // when the skin lacks the object.
+    void setSkinText(const QString &objectName, const QString &text);
+    void setPlayBarPosition(int position);
+    int playBarPosition() const;
+
+    // ---- Part: output folder, finish action, about and help (main_dialogs.cpp)
+    void browseOutputFolder();  // skin command "browse"
+    void openOutputFolder();    // skin command "open"
+    void showFinishSettings();  // skin command "settings"
+    void showAbout();           // "About"
+    void openHelpPage();        // "Help", "Our Website"
+    void openContactPage();     // "Support", "Contact us"
+
+    // ---- Part: profile catalogue and picker (main_picker.cpp) -------------
+    // Creates the category images, the profile buttons and the strips.
+    void createPickerControls();
+    void showProfileName(int n);
+    void openPicker(int n);
+    void hidePicker();
+    void leaveCategory(int c);
+    void categoryPointed(int c);     // img_*MouseMove
+    void profilePointed(int n);      // btim_NMouseMove
+    void profileClicked(int n);      // btim_NClick
+    void foldToFamily();
+    void restoreProfileButton(int n);
+    void Image94Click();
+    void Image93Click();
+    void Image2Click();
+    void Image5Click();
+    void im_mainicoClick();
+    QString profileDisplayName; // UTF-16
+    bool videoFirstPage = true;
+    bool audioFirstPage = true;
+
+    // ---- Part: picker images ---------------------------------------------
+    // Each returns false when the picture could not be loaded (the error box
+    // has then been shown).
+    bool highlightButton(int n);
+    bool resetButtonPicture(int n);
+    bool highlightCategory(int c);
+    bool resetCategoryPicture(int c);
+    bool refreshHeaderImage();
+
+    // ---- Part: profile definition file and quality boxes (main_profile.cpp)
+    void loadProfile(int n);
+    void fillSizeList(const QString &line);
+    void storeVideoRates(const QString &line);
+    void cb_sizeChange();
+    void cb_videobitrateChange();
+    void cb_audiobitrateChange();
+    QString profileVideoRates[5];
+
+    // ---- Part: saved settings and quality memory (main_settings.cpp) -------
+    void loadSettings();
+    void saveSettings();
+    void saveQualityChoices(int n);
+    void restoreQualityChoices(int n);
+
+    // ---- Part: encoder runner and progress (main_runner.cpp) --------------
+    void startEncoderJob();
+    void setJobProgress(int32_t v);
+    void Timer2Timer();
+    void onEncoderExit();
+
+    // ---- Part: command line and batch control (main_batch.cpp) ------------
+    void buildFileJob();
+    void startBatch();
+    void stopBatch();
+    void refreshEstimates();
+
+    // ---- Part: file task list (main_tasklist.cpp) -------------------------
+    void addFiles();
+    void addFolder();
+    void addSourceFile(const QString &path);
+    void removeSelected();
+    void clearList();
+    void lvMouseDown();
+
+    // ---- Part: preview (main_preview.cpp) ---------------------------------
+    void startFilePreview();
+    void playPreview(const QString &mediaReference, bool filePreview);
+    void onPreviewPosition(double p);
+    void Timer1Timer();
+    void togglePreviewPause();
+    void stopPreview();
+    bool previewPaused = false;
+    bool barDragging = false;
+    int previewRow = 0;
+    int previewElapsed = 0;
+    int previewStartOffset = 0;
+    bool previewJustStarted = false;
+
+    // ---- DVD source (main_dvd.cpp) ----------------------------------------
+    void addDvd();
+    void addIfo();
+    void switchList();
+    void checkAllRows(bool checked);
+    void startDvdJob();
+    void startDvdPreview();
+    void lvClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    bool shown_ = false;
+};

@@ -1,0 +1,1 @@
+// DVD sources are not part of this version yet.

@@ -1,0 +1,1 @@
+// The preview library (filled by the preview work).

@@ -1,0 +1,1 @@
+// The profile catalogue (filled by the picker work).

@@ -1,0 +1,1 @@
+#include "sources/sourceinfo.h"
