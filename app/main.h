@@ -198,6 +198,12 @@ public:
     void setJobProgress(int32_t v);
     void Timer2Timer();
     void onEncoderExit();
+    // Ends the running encoder program and everything it started (Stop).
+    void killEncoderJob();
+    // Writes the end status of a finished job into row `row`: "Finish", or
+    // "Failed" when its encoder program could not start or exited non-zero.
+    void writeJobEnd(int row);
+    bool lastJobFailed = false;
 
     // ---- Part: command line and batch control (main_batch.cpp) ------------
     void buildFileJob();

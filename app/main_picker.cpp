@@ -1,10 +1,18 @@
 // The profile picker and its pictures.
 #include "app/main.h"
 
+#include "profiles/catalogue.h"
+
 #include <QFrame>
 
 void Tfm_main::createPickerControls() {}
-void Tfm_main::showProfileName(int n) { Q_UNUSED(n); }
+void Tfm_main::showProfileName(int n)
+{
+    refreshHeaderImage();
+    if (hasDisplayName(n))
+        profileDisplayName = displayNameOf(n);
+    setSkinText(QStringLiteral("profilestext"), profileDisplayName);
+}
 void Tfm_main::openPicker(int n) { Q_UNUSED(n); }
 void Tfm_main::hidePicker()
 {

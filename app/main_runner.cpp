@@ -5,3 +5,5 @@ void Tfm_main::startEncoderJob() {}
 void Tfm_main::setJobProgress(int32_t v) { Q_UNUSED(v); }
 void Tfm_main::Timer2Timer() {}
 void Tfm_main::onEncoderExit() {}
+void Tfm_main::killEncoderJob() {}
+void Tfm_main::writeJobEnd(int row) { Q_UNUSED(row); }
