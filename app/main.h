@@ -192,6 +192,10 @@ public:
     void saveSettings();
     void saveQualityChoices(int n);
     void restoreQualityChoices(int n);
+    // The two INI files, set by loadSettings: the settings file and the
+    // quality memory file beside it. Empty before the first load.
+    QString settingsPath;
+    QString qualityMemoryPath;
 
     // ---- Part: encoder runner and progress (main_runner.cpp) --------------
     void startEncoderJob();

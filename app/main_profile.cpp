@@ -1,9 +1,98 @@
 // Loading a profile from "profiles.pop" into the quality boxes.
 #include "app/main.h"
 
-void Tfm_main::loadProfile(int n) { Q_UNUSED(n); }
-void Tfm_main::fillSizeList(const QString &line) { Q_UNUSED(line); }
-void Tfm_main::storeVideoRates(const QString &line) { Q_UNUSED(line); }
-void Tfm_main::cb_sizeChange() { refreshEstimates(); }
-void Tfm_main::cb_videobitrateChange() { refreshEstimates(); }
-void Tfm_main::cb_audiobitrateChange() { refreshEstimates(); }
+#include "dialogs/desktop.h"
+#include "profiles/catalogue.h"
+#include "profiles/profiledef.h"
+#include "profiles/qualityboxes.h"
+
+#include <QComboBox>
+
+namespace {
+
+ComboModel modelOf(const QComboBox *box)
+{
+    ComboModel model;
+    for (int i = 0; i < box->count(); ++i)
+        model.items << box->itemText(i);
+    model.selected = box->currentIndex();
+    model.enabled = box->isEnabled();
+    return model;
+}
+
+void applyModel(QComboBox *box, const ComboModel &model)
+{
+    if (modelOf(box).items != model.items) {
+        box->clear();
+        box->addItems(model.items);
+    }
+    // Filling an empty box selects its first item; the model decides.
+    box->setCurrentIndex(model.selected);
+    box->setEnabled(model.enabled);
+}
+
+// The boxes, the rates and the rules as they stand, applied through `change`
+// and written back to the controls.
+template <typename Change> void changeQualityBoxes(Tfm_main &w, Change change)
+{
+    QComboBox *const combos[4] = {w.cb_size, w.cb_videobitrate, w.cb_audiobitrate, w.cb_channel};
+    QualityBoxes boxes;
+    for (int i = 0; i < 4; ++i)
+        boxes.box(i) = modelOf(combos[i]);
+    VideoRates rates;
+    std::copy(std::begin(w.profileVideoRates), std::end(w.profileVideoRates), rates.begin());
+    const ProfileRules rules{w.currentProfile, w.runMode, profileExtension(w.profileDisplayName)};
+    change(boxes, rates, rules);
+    for (int i = 0; i < 4; ++i)
+        applyModel(combos[i], boxes.box(i));
+    std::copy(rates.begin(), rates.end(), std::begin(w.profileVideoRates));
+}
+
+} // namespace
+
+void Tfm_main::loadProfile(int n)
+{
+    showProfileName(n);
+    // The choices made for the profile loaded until now, before the boxes change.
+    saveQualityChoices(loadedProfile);
+    // Read afresh on every load; nothing of the file is kept.
+    const ProfileLines lines = readProfileLines(programFolder + QStringLiteral("profiles.pop"), n);
+    if (!lines.opened) {
+        desktop().error(this, lines.error);
+        return;
+    }
+    changeQualityBoxes(*this,
+                       [&](QualityBoxes &boxes, VideoRates &rates, const ProfileRules &rules) {
+                           applyProfileLines(boxes, rates, jobRecord.profileOpts, lines, rules);
+                       });
+    restoreQualityChoices(n);
+    loadedProfile = n;
+    refreshEstimates();
+}
+
+void Tfm_main::fillSizeList(const QString &line)
+{
+    changeQualityBoxes(*this, [&](QualityBoxes &boxes, VideoRates &, const ProfileRules &rules) {
+        ::fillSizeList(boxes, line, rules);
+    });
+}
+
+void Tfm_main::storeVideoRates(const QString &line)
+{
+    changeQualityBoxes(*this, [&](QualityBoxes &, VideoRates &rates, const ProfileRules &) {
+        ::storeVideoRates(rates, line);
+    });
+}
+
+void Tfm_main::cb_sizeChange()
+{
+    refreshEstimates();
+}
+void Tfm_main::cb_videobitrateChange()
+{
+    refreshEstimates();
+}
+void Tfm_main::cb_audiobitrateChange()
+{
+    refreshEstimates();
+}
