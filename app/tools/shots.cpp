@@ -68,7 +68,8 @@ void hoverSkin(Tfm_main &w, const QPoint &point)
 QList<Shot> pickerShots()
 {
     QList<Shot> shots;
-    for (const QString &edition : {QStringLiteral("clipforge"), QStringLiteral("vexmo-converter")}) {
+    for (const QString &edition : {QStringLiteral("clipforge"), QStringLiteral("vexmo-converter"),
+                                   QStringLiteral("vexmo-dvd-ripper")}) {
         shots << Shot{edition + QStringLiteral("-picker-video"), edition, [](Tfm_main &w) {
                           chooseProfile(w, 1);
                           w.openPicker(1);
