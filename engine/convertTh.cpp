@@ -36,6 +36,7 @@ void startRunner(TRunnerState &state, const intputrec &job, QObject *context,
                  std::function<void(TProcessor *)> consume,
                  std::function<void(TClientWaitThread *, const ChildEnd &)> onEnd)
 {
+    state.job = job;
     state.commandLine = commandLine(job);
     state.stopRequested = false;
     state.exit = ChildEnd();

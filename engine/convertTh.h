@@ -59,6 +59,7 @@ struct TRunnerState {
     ChildEnd exit;                 // how the last job's encoder ended
     bool stopRequested = false;    // the current job was ended by Stop
     bool closing = false;          // the window goes: steps only release
+    intputrec job;                 // the record the current job was started from
     QString commandLine;           // the joined command line of the current job
 };
 
