@@ -258,18 +258,7 @@ TEST(RunnerBatch, AHundredJobsLeaveNoDescriptorOrThreadBehind)
     r.fillJob(QStringLiteral("warm-up"));
     r.w().startEncoderJob();
     ASSERT_TRUE(r.waitForBatchEnd());
-    auto quiet = [] {
-        int same = 0, last = -1;
-        for (QDeadlineTimer deadline(3000); same < 5 && !deadline.hasExpired();) {
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QCoreApplication::processEvents();
-            const int now = threadCount() * 10000 + openDescriptorCount();
-            same = now == last ? same + 1 : 0;
-            last = now;
-            QThread::msleep(20);
-        }
-    };
-    quiet();
+    waitUntilQuiet();
     const int descriptors = openDescriptorCount();
     const int threads = threadCount();
 
@@ -281,26 +270,15 @@ TEST(RunnerBatch, AHundredJobsLeaveNoDescriptorOrThreadBehind)
     r.w().startEncoderJob();
     ASSERT_TRUE(r.waitForBatchEnd(120000));
     EXPECT_EQ(r.status(99), QStringLiteral("Finish"));
-    quiet();
+    waitUntilQuiet();
     EXPECT_EQ(openDescriptorCount(), descriptors);
     EXPECT_EQ(threadCount(), threads);
 }
 
 // The real encoder program on a real clip.
-bool placeholderEncoder()
-{
-    ChildProcess child = startChild(programFile(QStringLiteral("register.dat")), {}, programFile(QString()));
-    QString said;
-    QObject context;
-    readOutput(child, 256, said, &context, [] {});
-    waitForChildEnd(child.pid);
-    releaseChild(child);
-    return said.contains(QStringLiteral("not built yet"));
-}
-
 TEST(RunnerReal, AJobShowsProgressAndEndsFinishOrFailed)
 {
-    if (placeholderEncoder())
+    if (placeholderEncoder(programFile(QString())))
         GTEST_SKIP() << "the program folder holds the placeholder encoder";
     MainWindow window(QStringLiteral("clipforge"));
     Tfm_main &w = window.w();

@@ -3,7 +3,10 @@
 // given status. Tests put it where the encoder program is expected.
 #pragma once
 
+#include "engine/process.h"
+
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -133,4 +136,34 @@ inline bool processGroupGone(pid_t pgid, int ms = 5000)
             return false;
         QThread::msleep(10);
     }
+}
+
+// Waits until this process's threads and descriptors hold still (the last
+// run's threads gone and their objects deleted), so that two counts taken
+// this way can be compared.
+inline void waitUntilQuiet()
+{
+    int same = 0;
+    int last = -1;
+    for (QDeadlineTimer deadline(3000); same < 5 && !deadline.hasExpired();) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        const int now = threadCount() * 10000 + openDescriptorCount();
+        same = now == last ? same + 1 : 0;
+        last = now;
+        QThread::msleep(20);
+    }
+}
+
+// True while the program folder holds the placeholder in place of the real
+// encoder program (it says so and describes nothing).
+inline bool placeholderEncoder(const QString &programFolder)
+{
+    ChildProcess child = startChild(programFolder + QStringLiteral("register.dat"), {}, programFolder);
+    QString said;
+    QObject context;
+    readOutput(child, 2048, said, &context, [] {});
+    waitForChildEnd(child.pid);
+    releaseChild(child);
+    return said.contains(QStringLiteral("not built yet"));
 }

@@ -1,40 +1,13 @@
 // The probe's text rules: the rates, the frame size, one parse run, and the
 // consuming of output that arrives in pieces.
 #include "sources/gettime.h"
+#include "sources/probe_values.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 const QString crlf = QStringLiteral("\r\n");
-
-struct ProbeValues {
-    QString duration, total, video, audio, frame;
-};
-
-ProbeValues current()
-{
-    return {probeDuration, probeTotalRate, probeVideoRate, probeAudioRate, probeFrameSize};
-}
-
-void setCurrent(const ProbeValues &v)
-{
-    probeDuration = v.duration;
-    probeTotalRate = v.total;
-    probeVideoRate = v.video;
-    probeAudioRate = v.audio;
-    probeFrameSize = v.frame;
-}
-
-void expectValues(const ProbeValues &expected, const char *what)
-{
-    const ProbeValues got = current();
-    EXPECT_EQ(got.duration, expected.duration) << what;
-    EXPECT_EQ(got.total, expected.total) << what;
-    EXPECT_EQ(got.video, expected.video) << what;
-    EXPECT_EQ(got.audio, expected.audio) << what;
-    EXPECT_EQ(got.frame, expected.frame) << what;
-}
 
 TEST(ExtractRate, TakesTheWordBeforeKbsOnTheFirstLineWithTheKey)
 {
@@ -128,9 +101,9 @@ TEST(ParseProbeText, TakesTheDurationAnywhereAndTheOthersByLine)
          {"01", "", "", "", ""}},
     };
     for (const auto &c : cases) {
-        setCurrent(c.before);
+        setProbeValues(c.before);
         parseProbeText(c.text);
-        expectValues(c.after, c.what);
+        EXPECT_EQ(probeValues(), c.after) << c.what;
     }
 }
 
@@ -167,13 +140,13 @@ TEST(HandleProbeOutput, ParsesOnlyTheTextNotYetConsumed)
          {"00:01:30", "", "", "", ""}, ""},
     };
     for (const auto &c : cases) {
-        setCurrent({});
+        setProbeValues({});
         QString pending;
         for (const QString &chunk : c.chunks) {
             pending += chunk;
             handleProbeOutput(pending);
         }
-        expectValues(c.after, c.what);
+        EXPECT_EQ(probeValues(), c.after) << c.what;
         EXPECT_EQ(pending, c.left) << c.what;
     }
 }

@@ -1,6 +1,7 @@
 // The probe run end to end: the encoder program started on a file, its
 // output read in pieces, the waiting caller, and what is left afterwards.
 #include "sources/gettime.h"
+#include "sources/probe_values.h"
 #include "engine/fake_encoder.h"
 
 #include "common/media.h"
@@ -21,32 +22,6 @@ const QByteArray durationLine = "  Duration: 00:01:30.52, start: 0.000000, bitra
 const QByteArray videoLine =
     "    Stream #0.0: Video: wmv3, yuv420p, 640x480, 1000 kb/s, 25 tbr";
 const QByteArray audioLine = "    Stream #0.1: Audio: mp3, 44100 Hz, stereo, s16, 128 kb/s";
-
-struct Values {
-    QString duration, total, video, audio, frame;
-    bool operator==(const Values &) const = default;
-};
-
-Values probeValues()
-{
-    return {probeDuration, probeTotalRate, probeVideoRate, probeAudioRate, probeFrameSize};
-}
-
-void setProbeValues(const Values &v)
-{
-    probeDuration = v.duration;
-    probeTotalRate = v.total;
-    probeVideoRate = v.video;
-    probeAudioRate = v.audio;
-    probeFrameSize = v.frame;
-}
-
-std::ostream &operator<<(std::ostream &out, const Values &v)
-{
-    return out << '[' << v.duration.toStdString() << '|' << v.total.toStdString() << '|'
-               << v.video.toStdString() << '|' << v.audio.toStdString() << '|'
-               << v.frame.toStdString() << ']';
-}
 
 double processCpuSeconds()
 {
@@ -76,10 +51,10 @@ protected:
     intputrec job;
 };
 
-TEST_F(ProbeRunTest, ValuesComeFromTheLastParseRun)
+TEST_F(ProbeRunTest, ProbeValuesComeFromTheLastParseRun)
 {
-    const Values old{"11:11:11", "1", "2", "3", "9x9"};
-    const Values full{"00:01:30", "1205", "1000", "128", "640x480"};
+    const ProbeValues old{"11:11:11", "1", "2", "3", "9x9"};
+    const ProbeValues full{"00:01:30", "1205", "1000", "128", "640x480"};
     const QByteArray description = "Input #0, avi, from 'a.avi':" + crlf + durationLine + crlf +
                                    videoLine + crlf + audioLine + crlf;
     QByteArray padding;
@@ -89,7 +64,7 @@ TEST_F(ProbeRunTest, ValuesComeFromTheLastParseRun)
         const char *what;
         QList<FakeOutput> outputs;
         int status;
-        Values after;
+        ProbeValues after;
     } cases[] = {
         // The encoder's status is not looked at: only what it printed.
         {"one write, status 1", {{description}}, 1, full},
@@ -143,7 +118,7 @@ TEST_F(ProbeRunTest, MissingEncoderEndsAtOnceWithoutADuration)
 {
     setProbeValues({"00:00:01", "5", "6", "7", "8x8"});
     probe(QStringLiteral("/media/a.avi"));
-    EXPECT_EQ(probeValues(), (Values{"", "5", "6", "7", "8x8"}));
+    EXPECT_EQ(probeValues(), (ProbeValues{"", "5", "6", "7", "8x8"}));
 }
 
 TEST_F(ProbeRunTest, WaitingKeepsTheWindowAliveWithoutSpinning)
@@ -173,22 +148,8 @@ TEST_F(ProbeRunTest, TwoHundredProbesLeaveNoDescriptorOrThreadBehind)
     ASSERT_TRUE(writeFakeEncoder(job.encoderPath,
                                  {{durationLine + crlf + videoLine + crlf + audioLine + crlf}}, 1));
     probe(QStringLiteral("/media/warm-up.avi"));
-    // Once the last probe's threads are gone and deleted, the counts hold
-    // still; both measurements are taken in that state.
-    auto quiet = [] {
-        endProbe();
-        int same = 0;
-        int last = -1;
-        for (QDeadlineTimer deadline(3000); same < 5 && !deadline.hasExpired();) {
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QCoreApplication::processEvents();
-            const int now = threadCount() * 10000 + openDescriptorCount();
-            same = now == last ? same + 1 : 0;
-            last = now;
-            QThread::msleep(20);
-        }
-    };
-    quiet();
+    endProbe();
+    waitUntilQuiet();
     const int descriptors = openDescriptorCount();
     const int threads = threadCount();
     for (int i = 0; i < 200; ++i) {
@@ -196,7 +157,8 @@ TEST_F(ProbeRunTest, TwoHundredProbesLeaveNoDescriptorOrThreadBehind)
         probe(QStringLiteral("/media/clip%1.avi").arg(i));
         ASSERT_EQ(probeTotalRate, QStringLiteral("1205")) << i;
     }
-    quiet();
+    endProbe();
+    waitUntilQuiet();
     EXPECT_EQ(openDescriptorCount(), descriptors);
     EXPECT_EQ(threadCount(), threads);
 }
@@ -222,16 +184,8 @@ TEST_F(ProbeRunTest, RealEncoderAgreesWithFfprobe)
     intputrec real;
     real.encoderPath = programFile(QStringLiteral("register.dat"));
     real.workDir = programFile(QString());
-    {
-        ChildProcess child = startChild(real.encoderPath, {}, real.workDir);
-        QString said;
-        QObject context;
-        readOutput(child, 2048, said, &context, [] {});
-        waitForChildEnd(child.pid);
-        releaseChild(child);
-        if (said.contains(QStringLiteral("not built yet")))
-            GTEST_SKIP() << "the program folder holds the placeholder encoder";
-    }
+    if (placeholderEncoder(real.workDir))
+        GTEST_SKIP() << "the program folder holds the placeholder encoder";
     const struct {
         const char *name;
         ClipSpec spec;
