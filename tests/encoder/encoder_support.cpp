@@ -11,12 +11,13 @@
 
 QString encoderProgram() { return programFile(QStringLiteral("register.dat")); }
 
-EncoderResult runEncoder(const QStringList &args, const QProcessEnvironment &env)
+EncoderResult runEncoder(const QStringList &args, const QProcessEnvironment &env,
+                         const QString &workDir)
 {
     EncoderResult result;
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.setWorkingDirectory(QStringLiteral(PROGRAM_DIR));
+    process.setWorkingDirectory(workDir);
     process.setProcessEnvironment(env);
     process.start(encoderProgram(), args);
     if (!process.waitForStarted(10000))

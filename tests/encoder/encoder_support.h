@@ -20,7 +20,8 @@ QString encoderProgram();
 // Runs the encoder program from the program folder with `args`, its
 // standard input a pipe on which nothing is written.
 EncoderResult runEncoder(const QStringList &args,
-                         const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment());
+                         const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
+                         const QString &workDir = QStringLiteral(PROGRAM_DIR));
 
 // The five values the converter's probe takes from a description.
 struct ProbeValues {
