@@ -5,6 +5,7 @@
 
 #include "common/media.h"
 
+#include <QDir>
 #include <QJsonObject>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -327,6 +328,71 @@ TEST(RunnerReal, AJobShowsProgressAndEndsFinishOrFailed)
     EXPECT_EQ(w.lv->topLevelItem(1)->text(4), QStringLiteral("Failed"));
     const QJsonObject out = ffprobe(dir.filePath(QStringLiteral("out put.mp4")));
     EXPECT_EQ(firstStream(out, QStringLiteral("video")).value(QStringLiteral("width")).toInt(), 176);
+}
+
+} // namespace
+
+namespace {
+
+// Processes whose command line mentions `text`.
+QList<pid_t> processesMentioning(const QString &text)
+{
+    QList<pid_t> found;
+    const QByteArray needle = QFile::encodeName(text);
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        bool number = false;
+        const pid_t pid = entry.toInt(&number);
+        if (!number || pid == ::getpid())
+            continue;
+        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
+        if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(needle))
+            found << pid;
+    }
+    return found;
+}
+
+TEST(RunnerReal, StopLeavesNoEncoderOrFfmpegRunning)
+{
+    if (placeholderEncoder(programFile(QString())))
+        GTEST_SKIP() << "the program folder holds the placeholder encoder";
+    adoptOrphans();
+    MainWindow window(QStringLiteral("clipforge"));
+    Tfm_main &w = window.w();
+    QTemporaryDir dir;
+    const QString clip = dir.filePath(QStringLiteral("long.avi"));
+    ASSERT_TRUE(makeClip(clip, {30.0, "640x480", 25, true, 44100, 2, {"-c:v", "mpeg4", "-q:v", "5"}}));
+    new QTreeWidgetItem(w.lv, {QStringLiteral("long"), {}, {}, {}, {}});
+    intputrec &job = w.jobRecord;
+    job.inputFile = clip;
+    job.outputFile = dir.filePath(QStringLiteral("stopped-output.mp4"));
+    job.sizeOpt = QStringLiteral(" -s 1280x720");
+    job.channelOpt = QStringLiteral(" -ac 2");
+    job.profileOpts = QStringLiteral(" -c:v libx264 -pix_fmt yuv420p -c:a aac");
+    job.durationSecs = 30;
+    w.finishAction = 1;
+    w.currentJob = 0;
+    w.progressBase = 0;
+    w.converting = true;
+    w.startEncoderJob();
+    const pid_t group = w.runner.process.pid;
+    ASSERT_GT(group, 0);
+    // Stop once the encoder reports progress.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return w.lv->topLevelItem(0)->text(4).endsWith(QLatin1Char('%')) && w.ProgressBar1->value() > 0; },
+        60000));
+    ASSERT_FALSE(processesMentioning(QStringLiteral("stopped-output.mp4")).isEmpty());
+    w.killEncoderJob();
+    w.lv->topLevelItem(0)->setText(4, QStringLiteral("Stop"));
+    w.currentJob = 2;
+    w.converting = false;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.runner.process.pid <= 0; }, 20000));
+
+    EXPECT_TRUE(processGroupGone(group));
+    // Not ffmpeg either, wherever it ran.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [] { return processesMentioning(QStringLiteral("stopped-output.mp4")).isEmpty(); }, 5000));
+    EXPECT_EQ(w.lv->topLevelItem(0)->text(4), QStringLiteral("Stop"));
+    EXPECT_TRUE(window.recorder.calls.isEmpty());
 }
 
 } // namespace
