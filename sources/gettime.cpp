@@ -19,7 +19,10 @@ QPointer<TtimeClientWaitThread> probeWaiter;
 // The innermost waitForProbe loop, woken when a probe ends.
 QEventLoop *probeWaitLoop = nullptr;
 
-QObject *uiContext() { return QCoreApplication::instance(); }
+QObject *uiContext()
+{
+    return QCoreApplication::instance();
+}
 
 // The first line holding `key`, its closing CR included; lines end after
 // every CR, and text after the last CR is not a line. Empty when none.

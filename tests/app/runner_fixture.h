@@ -26,17 +26,15 @@ public:
         }
         window = std::make_unique<MainWindow>(name, folder());
         // Status texts and bar values as the window shows them.
-        QObject::connect(w().lv, &QTreeWidget::itemChanged, [this](QTreeWidgetItem *item, int column) {
-            if (column == 4)
-                statuses[w().lv->indexOfTopLevelItem(item)] << item->text(4);
-        });
+        QObject::connect(w().lv, &QTreeWidget::itemChanged,
+                         [this](QTreeWidgetItem *item, int column) {
+                             if (column == 4)
+                                 statuses[w().lv->indexOfTopLevelItem(item)] << item->text(4);
+                         });
         QObject::connect(w().ProgressBar1, &QProgressBar::valueChanged,
                          [this](int value) { barValues << value; });
     }
-    ~RunnerWindow()
-    {
-        window.reset();
-    }
+    ~RunnerWindow() { window.reset(); }
 
     QString folder() const { return dir.path() + QLatin1Char('/'); }
     QString encoder() const { return folder() + QStringLiteral("register.dat"); }
@@ -47,8 +45,9 @@ public:
     void addRows(const QStringList &names)
     {
         for (const QString &name : names)
-            new QTreeWidgetItem(w().lv, {name, QStringLiteral("320x240"), QStringLiteral("00:01:30"),
-                                         QStringLiteral("10.63MB"), QString()});
+            new QTreeWidgetItem(w().lv,
+                                {name, QStringLiteral("320x240"), QStringLiteral("00:01:30"),
+                                 QStringLiteral("10.63MB"), QString()});
     }
     QString status(int row) const { return w().lv->topLevelItem(row)->text(4); }
 

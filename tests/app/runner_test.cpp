@@ -26,22 +26,40 @@ TEST(RunnerJob, ProgressReachesTheBarAndTheRow)
         int highest;          // the bar's highest value
     } cases[] = {
         {"one line", {{line45 + "\r", 200}}, 0, 90, {"50.00%", "00.00%", "Finish"}, 5000},
-        {"line over two reads", {{"frame= 500 time=4", 200}, {"5.12 bitrate= 163.4kbits/s\r"}},
-         0, 90, {"50.00%", "00.00%", "Finish"}, 5000},
-        {"CR LF, then LF", {{"time=30.50 bitrate= 1\r\n", 200}, {"time=60.00 bitrate= 1\n"}},
-         0, 90, {"33.33%", "66.67%", "00.00%", "Finish"}, 6667},
+        {"line over two reads",
+         {{"frame= 500 time=4", 200}, {"5.12 bitrate= 163.4kbits/s\r"}},
+         0,
+         90,
+         {"50.00%", "00.00%", "Finish"},
+         5000},
+        {"CR LF, then LF",
+         {{"time=30.50 bitrate= 1\r\n", 200}, {"time=60.00 bitrate= 1\n"}},
+         0,
+         90,
+         {"33.33%", "66.67%", "00.00%", "Finish"},
+         6667},
         // Both lines of one read show the first one's time.
         {"two lines in one read",
-         {{"time=10.0 bitrate=1\rtime=11.0 bitrate=1\r", 200}, {"time=20.0 bitrate=1\r"}}, 0, 90,
-         {"11.11%", "22.22%", "00.00%", "Finish"}, 2222},
+         {{"time=10.0 bitrate=1\rtime=11.0 bitrate=1\r", 200}, {"time=20.0 bitrate=1\r"}},
+         0,
+         90,
+         {"11.11%", "22.22%", "00.00%", "Finish"},
+         2222},
         {"a line longer than one read",
-         {{QByteArray(300, ' ') + "time=45.12 bitrate= 1\r"}}, 0, 90,
-         {"50.00%", "00.00%", "Finish"}, 5000},
+         {{QByteArray(300, ' ') + "time=45.12 bitrate= 1\r"}},
+         0,
+         90,
+         {"50.00%", "00.00%", "Finish"},
+         5000},
         {"clock time", {{"time=00:00:45.12 bitrate= 1\r"}}, 0, 90, {"00.00%", "Finish"}, 0},
         {"line end never comes", {{"time=45.12 bitrate= 1"}}, 0, 90, {"00.00%", "Finish"}, 0},
         {"no duration", {{line45 + "\r"}}, 0, 0, {"00.00%", "Finish"}, 0},
-        {"beyond the duration", {{"time=120.00 bitrate= 1\r"}}, 0, 90,
-         {"100.00%", "00.00%", "Finish"}, 10000},
+        {"beyond the duration",
+         {{"time=120.00 bitrate= 1\r"}},
+         0,
+         90,
+         {"100.00%", "00.00%", "Finish"},
+         10000},
         {"silent", {}, 0, 90, {"00.00%", "Finish"}, 0},
         {"exits non-zero", {{line45 + "\r"}}, 1, 90, {"50.00%", "00.00%", "Failed"}, 5000},
         {"killed by a signal", {{line45 + "\r"}}, -9, 90, {"50.00%", "00.00%", "Failed"}, 5000},
@@ -49,8 +67,9 @@ TEST(RunnerJob, ProgressReachesTheBarAndTheRow)
     for (const auto &c : cases) {
         RunnerWindow r;
         r.addRows({QStringLiteral("a.avi")});
-        ASSERT_TRUE(writeFakeEncoder(r.encoder(), c.outputs, c.status < 0 ? 0 : c.status,
-                                     c.status < 0 ? QStringLiteral("trap 'kill -9 $$' EXIT") : QString()))
+        ASSERT_TRUE(
+            writeFakeEncoder(r.encoder(), c.outputs, c.status < 0 ? 0 : c.status,
+                             c.status < 0 ? QStringLiteral("trap 'kill -9 $$' EXIT") : QString()))
             << c.what;
         r.beginBatch();
         r.fillJob(QStringLiteral("/media/a.avi"), c.duration);
@@ -126,11 +145,10 @@ void useTestBuilder(RunnerWindow &r)
 }
 
 // The fake's behaviour by input name: "bad" exits 2, "hang" never ends.
-const QString byInput = QStringLiteral(
-    "case \"$3\" in\n"
-    "  *bad*) printf 'time=1.00 bitrate= 1\\r'; exit 2;;\n"
-    "  *hang*) sleep 30 & sleep 30;;\n"
-    "esac");
+const QString byInput = QStringLiteral("case \"$3\" in\n"
+                                       "  *bad*) printf 'time=1.00 bitrate= 1\\r'; exit 2;;\n"
+                                       "  *hang*) sleep 30 & sleep 30;;\n"
+                                       "esac");
 
 TEST(RunnerBatch, EachJobStartsTheNextAndTheLastEndsTheBatch)
 {
@@ -147,7 +165,11 @@ TEST(RunnerBatch, EachJobStartsTheNextAndTheLastEndsTheBatch)
         {"shutdown after", {"ok1"}, true, 2, {"Finish"}, {"shutdown"}},
         // Without an encoder program every job fails, and the batch still
         // runs through all rows.
-        {"no encoder", {"ok1", "ok2", "ok3"}, false, 1, {"Failed", "Failed", "Failed"},
+        {"no encoder",
+         {"ok1", "ok2", "ok3"},
+         false,
+         1,
+         {"Failed", "Failed", "Failed"},
          {"openFolder"}},
     };
     for (const auto &c : cases) {
@@ -190,7 +212,8 @@ TEST(RunnerBatch, StopEndsTheEncoderAndEverythingItStarted)
     r.beginBatch();
     r.fillJob(QStringLiteral("ok1"));
     r.w().startEncoderJob();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return r.w().currentJob == 1 && r.w().runner.process.pid > 0; }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return r.w().currentJob == 1 && r.w().runner.process.pid > 0; }, 20000));
     const pid_t group = r.w().runner.process.pid;
     // The fake of row 2 has started its children.
     ASSERT_TRUE(QTest::qWaitFor(
@@ -285,8 +308,8 @@ TEST(RunnerReal, AJobShowsProgressAndEndsFinishOrFailed)
     Tfm_main &w = window.w();
     QTemporaryDir dir;
     const QString clip = dir.filePath(QStringLiteral("my clip.avi"));
-    ASSERT_TRUE(makeClip(clip, {6.0, "320x240", 25, true, 44100, 2,
-                                {"-c:v", "mpeg4", "-c:a", "libmp3lame"}}));
+    ASSERT_TRUE(makeClip(
+        clip, {6.0, "320x240", 25, true, 44100, 2, {"-c:v", "mpeg4", "-c:a", "libmp3lame"}}));
     new QTreeWidgetItem(w.lv, {QStringLiteral("good"), {}, {}, {}, {}});
     new QTreeWidgetItem(w.lv, {QStringLiteral("bad"), {}, {}, {}, {}});
     QStringList statuses;
@@ -327,7 +350,8 @@ TEST(RunnerReal, AJobShowsProgressAndEndsFinishOrFailed)
     EXPECT_EQ(w.lv->topLevelItem(0)->text(4), QStringLiteral("Finish"));
     EXPECT_EQ(w.lv->topLevelItem(1)->text(4), QStringLiteral("Failed"));
     const QJsonObject out = ffprobe(dir.filePath(QStringLiteral("out put.mp4")));
-    EXPECT_EQ(firstStream(out, QStringLiteral("video")).value(QStringLiteral("width")).toInt(), 176);
+    EXPECT_EQ(firstStream(out, QStringLiteral("video")).value(QStringLiteral("width")).toInt(),
+              176);
 }
 
 } // namespace
@@ -360,7 +384,8 @@ TEST(RunnerReal, StopLeavesNoEncoderOrFfmpegRunning)
     Tfm_main &w = window.w();
     QTemporaryDir dir;
     const QString clip = dir.filePath(QStringLiteral("long.avi"));
-    ASSERT_TRUE(makeClip(clip, {30.0, "640x480", 25, true, 44100, 2, {"-c:v", "mpeg4", "-q:v", "5"}}));
+    ASSERT_TRUE(
+        makeClip(clip, {30.0, "640x480", 25, true, 44100, 2, {"-c:v", "mpeg4", "-q:v", "5"}}));
     new QTreeWidgetItem(w.lv, {QStringLiteral("long"), {}, {}, {}, {}});
     intputrec &job = w.jobRecord;
     job.inputFile = clip;
@@ -378,7 +403,10 @@ TEST(RunnerReal, StopLeavesNoEncoderOrFfmpegRunning)
     ASSERT_GT(group, 0);
     // Stop once the encoder reports progress.
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return w.lv->topLevelItem(0)->text(4).endsWith(QLatin1Char('%')) && w.ProgressBar1->value() > 0; },
+        [&] {
+            return w.lv->topLevelItem(0)->text(4).endsWith(QLatin1Char('%')) &&
+                   w.ProgressBar1->value() > 0;
+        },
         60000));
     ASSERT_FALSE(processesMentioning(QStringLiteral("stopped-output.mp4")).isEmpty());
     w.killEncoderJob();

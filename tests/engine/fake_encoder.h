@@ -35,14 +35,15 @@ inline QString printfBytes(const QByteArray &bytes)
 
 // Writes the script at `path`. Beside it, "<path>.args" receives the
 // arguments (each ended by a zero byte), "<path>.cwd" the working folder
-// and "<path>.pid" its process id (written last). `before` is shell text run before the output (for example to
-// start children).
+// and "<path>.pid" its process id (written last). `before` is shell text run before the output (for
+// example to start children).
 inline bool writeFakeEncoder(const QString &path, const QList<FakeOutput> &outputs, int status,
                              const QString &before = {})
 {
     QString script = QStringLiteral("#!/bin/sh\n");
     const QString quoted = QLatin1Char('\'') + path + QLatin1Char('\'');
-    script += QStringLiteral("for a in \"$@\"; do printf '%s\\000' \"$a\"; done > %1.args\n").arg(quoted);
+    script +=
+        QStringLiteral("for a in \"$@\"; do printf '%s\\000' \"$a\"; done > %1.args\n").arg(quoted);
     script += QStringLiteral("pwd > %1.cwd\n").arg(quoted);
     script += QStringLiteral("echo $$ > %1.pid.new && mv %1.pid.new %1.pid\n").arg(quoted);
     script += before + QLatin1Char('\n');
@@ -108,10 +109,10 @@ inline int openDescriptorCount()
 // The number of threads of this process.
 inline int threadCount()
 {
-    return static_cast<int>(
-        QDir(QStringLiteral("/proc/self/task")).entryList(QDir::NoDotAndDotDot | QDir::Dirs).size());
+    return static_cast<int>(QDir(QStringLiteral("/proc/self/task"))
+                                .entryList(QDir::NoDotAndDotDot | QDir::Dirs)
+                                .size());
 }
-
 
 // Makes this process the reaper of orphans started below it, so that a test
 // can reap the leftovers of a killed process group itself and then see the
@@ -159,7 +160,8 @@ inline void waitUntilQuiet()
 // encoder program (it says so and describes nothing).
 inline bool placeholderEncoder(const QString &programFolder)
 {
-    ChildProcess child = startChild(programFolder + QStringLiteral("register.dat"), {}, programFolder);
+    ChildProcess child =
+        startChild(programFolder + QStringLiteral("register.dat"), {}, programFolder);
     QString said;
     QObject context;
     readOutput(child, 2048, said, &context, [] {});

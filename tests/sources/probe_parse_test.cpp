@@ -18,7 +18,8 @@ TEST(ExtractRate, TakesTheWordBeforeKbsOnTheFirstLineWithTheKey)
         {"Video: wmv3, yuv420p, 640x480, 1000 kb/s, 25 tbr\r", "Video:", "1000"},
         {"Audio: mp3, 44100 Hz, stereo, s16, 128 kb/s\r", "Audio:", "128"},
         // No " kb/s" on that line.
-        {"    Stream #0.0: Video: mpeg4, yuv420p, 320x240 [PAR 1:1 DAR 4:3], 25 tbr\r", "Video:", ""},
+        {"    Stream #0.0: Video: mpeg4, yuv420p, 320x240 [PAR 1:1 DAR 4:3], 25 tbr\r",
+         "Video:", ""},
         {"  Duration: N/A, start: 0.000000, bitrate: N/A\r", "bitrate:", ""},
         // The key is missing, or its line has no CR yet.
         {"Audio: aac, 128 kb/s\r", "Video:", ""},
@@ -49,19 +50,20 @@ TEST(ExtractFrameSize, TakesTheTextAroundTheFirstLowercaseX)
     const struct {
         const char *text, *size;
     } cases[] = {
-        {"    Stream #0.0: Video: mpeg4, yuv420p, 320x240 [PAR 1:1 DAR 4:3], 25 tbr\r\n", "320x240"},
+        {"    Stream #0.0: Video: mpeg4, yuv420p, 320x240 [PAR 1:1 DAR 4:3], 25 tbr\r\n",
+         "320x240"},
         {"Video: wmv3, yuv420p, 640x480, 1000 kb/s, 25 tbr\r", "640x480"},
         {"Video: h264, yuv420p, 1920x1080, 25 tbr\r", "1920x1080"},
-        {"Video: mpeg4 (xvid), 320x240\r", "(x"},              // the first x, whatever word
+        {"Video: mpeg4 (xvid), 320x240\r", "(x"}, // the first x, whatever word
         {"Video: h264 (High) (avc1 / 0x31637661), 320x240\r", "0x31637661"},
-        {"Video: mjpeg, yuvj420p, 320X240\r", ""},            // no lowercase x
-        {"Video: a, 320x240", ""},                            // no CR yet
-        {"Video: a, 320x240\n", ""},                          // LF alone ends no line here
+        {"Video: mjpeg, yuvj420p, 320X240\r", ""}, // no lowercase x
+        {"Video: a, 320x240", ""},                 // no CR yet
+        {"Video: a, 320x240\n", ""},               // LF alone ends no line here
         {"Audio: a\rVideo: b, 176x144\r", "176x144"},
-        {"Video: b,176x144\r", "b,176x144"},                  // back to the blank
+        {"Video: b,176x144\r", "b,176x144"}, // back to the blank
         {"Video: b, 12345678901x12345678901\r", "2345678901x1234567890"},
         {"Video: x\r", "x"},
-        {"Video:x1\r", "Video:x1"},                          // the line's start ends the look back
+        {"Video:x1\r", "Video:x1"}, // the line's start ends the look back
         {"Video: a, 320x\r", "320x"},
         {"Video: first, 320x240\rVideo: second, 640x480\r", "320x240"},
     };
@@ -82,22 +84,33 @@ TEST(ParseProbeText, TakesTheDurationAnywhereAndTheOthersByLine)
         QString text;
         ProbeValues before, after;
     } cases[] = {
-        {"full description", description, {"x", "x", "x", "x", "x"},
+        {"full description",
+         description,
+         {"x", "x", "x", "x", "x"},
          {"00:01:30", "1205", "1000", "128", "640x480"}},
-        {"no Duration keeps the old duration", QStringLiteral("Audio: a, 64 kb/s\r"),
-         {"00:00:10", "1", "2", "3", "4x4"}, {"00:00:10", "", "", "64", ""}},
+        {"no Duration keeps the old duration",
+         QStringLiteral("Audio: a, 64 kb/s\r"),
+         {"00:00:10", "1", "2", "3", "4x4"},
+         {"00:00:10", "", "", "64", ""}},
         {"a Duration without a CR is found",
-         QStringLiteral("x\r  Duration: 00:00:07.00, start: 0"), {"", "9", "9", "9", "9"},
+         QStringLiteral("x\r  Duration: 00:00:07.00, start: 0"),
+         {"", "9", "9", "9", "9"},
          {"00:00:07", "", "", "", ""}},
-        {"N/A", QStringLiteral("  Duration: N/A, start: 0.000000, bitrate: N/A\r\n"),
-         {}, {"N/A, sta", "", "", "", ""}},
+        {"N/A",
+         QStringLiteral("  Duration: N/A, start: 0.000000, bitrate: N/A\r\n"),
+         {},
+         {"N/A, sta", "", "", "", ""}},
         {"LF-only lines give only the duration",
-         QString(description).replace(crlf, QStringLiteral("\n")), {"", "9", "9", "9", "9"},
+         QString(description).replace(crlf, QStringLiteral("\n")),
+         {"", "9", "9", "9", "9"},
          {"00:01:30", "", "", "", ""}},
         {"two video streams: the first serves",
-         QStringLiteral("Video: mpeg4, 320x240\r\nVideo: h264, 640x480, 900 kb/s\r\n"), {},
+         QStringLiteral("Video: mpeg4, 320x240\r\nVideo: h264, 640x480, 900 kb/s\r\n"),
+         {},
          {"", "", "", "", "320x240"}},
-        {"short text after Duration", QStringLiteral("Duration: 01"), {"z", "", "", "", ""},
+        {"short text after Duration",
+         QStringLiteral("Duration: 01"),
+         {"z", "", "", "", ""},
          {"01", "", "", "", ""}},
     };
     for (const auto &c : cases) {
@@ -119,25 +132,34 @@ TEST(HandleProbeOutput, ParsesOnlyTheTextNotYetConsumed)
         ProbeValues after;
         QString left;
     } cases[] = {
-        {"one chunk", {duration + crlf + video + crlf + audio + crlf},
-         {"00:01:30", "1205", "", "128", "320x240"}, ""},
+        {"one chunk",
+         {duration + crlf + video + crlf + audio + crlf},
+         {"00:01:30", "1205", "", "128", "320x240"},
+         ""},
         // A later read that lacks a line empties its value again: the
         // values are those of the last parse run.
-        {"two reads", {duration + crlf, video + crlf + audio + crlf},
-         {"00:01:30", "", "", "128", "320x240"}, ""},
+        {"two reads",
+         {duration + crlf, video + crlf + audio + crlf},
+         {"00:01:30", "", "", "128", "320x240"},
+         ""},
         // A line split over two reads is whole in the second.
-        {"split line", {duration.left(30), duration.mid(30) + crlf + audio + crlf},
-         {"00:01:30", "1205", "", "128", ""}, ""},
+        {"split line",
+         {duration.left(30), duration.mid(30) + crlf + audio + crlf},
+         {"00:01:30", "1205", "", "128", ""},
+         ""},
         // A CR LF pair split over two reads: the LF starts the next text.
-        {"split CR LF", {duration + QStringLiteral("\r"), QStringLiteral("\n") + audio + crlf},
-         {"00:01:30", "", "", "128", ""}, ""},
+        {"split CR LF",
+         {duration + QStringLiteral("\r"), QStringLiteral("\n") + audio + crlf},
+         {"00:01:30", "", "", "128", ""},
+         ""},
         // A chunk without any line end is not parsed at all.
         {"no line end", {duration}, {"", "", "", "", ""}, duration},
         // The last line's CR has not arrived: the text waits.
-        {"pending last line", {duration + crlf + audio},
-         {"00:01:30", "1205", "", "", ""}, audio},
-        {"LF only", {duration + QStringLiteral("\n") + audio + QStringLiteral("\n")},
-         {"00:01:30", "", "", "", ""}, ""},
+        {"pending last line", {duration + crlf + audio}, {"00:01:30", "1205", "", "", ""}, audio},
+        {"LF only",
+         {duration + QStringLiteral("\n") + audio + QStringLiteral("\n")},
+         {"00:01:30", "", "", "", ""},
+         ""},
     };
     for (const auto &c : cases) {
         setProbeValues({});

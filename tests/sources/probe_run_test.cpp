@@ -1,8 +1,8 @@
 // The probe run end to end: the encoder program started on a file, its
 // output read in pieces, the waiting caller, and what is left afterwards.
+#include "engine/fake_encoder.h"
 #include "sources/gettime.h"
 #include "sources/probe_values.h"
-#include "engine/fake_encoder.h"
 
 #include "common/media.h"
 
@@ -19,8 +19,7 @@ namespace {
 
 const QByteArray crlf = "\r\n";
 const QByteArray durationLine = "  Duration: 00:01:30.52, start: 0.000000, bitrate: 1205 kb/s";
-const QByteArray videoLine =
-    "    Stream #0.0: Video: wmv3, yuv420p, 640x480, 1000 kb/s, 25 tbr";
+const QByteArray videoLine = "    Stream #0.0: Video: wmv3, yuv420p, 640x480, 1000 kb/s, 25 tbr";
 const QByteArray audioLine = "    Stream #0.1: Audio: mp3, 44100 Hz, stereo, s16, 128 kb/s";
 
 double processCpuSeconds()
@@ -70,24 +69,35 @@ TEST_F(ProbeRunTest, ProbeValuesComeFromTheLastParseRun)
         {"one write, status 1", {{description}}, 1, full},
         {"one write, status 0", {{description}}, 0, full},
         // A second read that lacks the duration line empties the total rate.
-        {"two reads", {{"Input #0" + crlf + durationLine + crlf, 300}, {videoLine + crlf + audioLine + crlf}},
-         1, {"00:01:30", "", "1000", "128", "640x480"}},
+        {"two reads",
+         {{"Input #0" + crlf + durationLine + crlf, 300}, {videoLine + crlf + audioLine + crlf}},
+         1,
+         {"00:01:30", "", "1000", "128", "640x480"}},
         // More than one chunk of 2048 bytes in one write: the same.
-        {"beyond one chunk", {{durationLine + crlf + padding + videoLine + crlf + audioLine + crlf}},
-         1, {"00:01:30", "", "1000", "128", "640x480"}},
+        {"beyond one chunk",
+         {{durationLine + crlf + padding + videoLine + crlf + audioLine + crlf}},
+         1,
+         {"00:01:30", "", "1000", "128", "640x480"}},
         {"line split over two reads",
          {{durationLine.left(25), 300}, {durationLine.mid(25) + crlf + audioLine + crlf}},
-         1, {"00:01:30", "1205", "", "128", ""}},
-        {"LF-only lines", {{"Input\n" + durationLine + "\n" + videoLine + "\n" + audioLine + "\n"}},
-         1, {"00:01:30", "", "", "", ""}},
+         1,
+         {"00:01:30", "1205", "", "128", ""}},
+        {"LF-only lines",
+         {{"Input\n" + durationLine + "\n" + videoLine + "\n" + audioLine + "\n"}},
+         1,
+         {"00:01:30", "", "", "", ""}},
         // The last line's CR never comes: that line is not used.
-        {"last CR missing", {{"Input" + crlf + durationLine + crlf + audioLine}},
-         1, {"00:01:30", "1205", "", "", ""}},
+        {"last CR missing",
+         {{"Input" + crlf + durationLine + crlf + audioLine}},
+         1,
+         {"00:01:30", "1205", "", "", ""}},
         // Silence: no parse run, so the duration is empty and the others
         // keep the values of the probe before.
         {"silent", {}, 0, {"", "1", "2", "3", "9x9"}},
         {"no line end at all", {{durationLine}}, 1, {"", "1", "2", "3", "9x9"}},
-        {"unreadable file", {{"a.xyz: Invalid data found when processing input" + crlf}}, 1,
+        {"unreadable file",
+         {{"a.xyz: Invalid data found when processing input" + crlf}},
+         1,
          {"", "", "", "", ""}},
     };
     for (const auto &c : cases) {
@@ -190,8 +200,22 @@ TEST_F(ProbeRunTest, RealEncoderAgreesWithFfprobe)
         const char *name;
         ClipSpec spec;
     } clips[] = {
-        {"a.avi", {3.0, "320x240", 25, true, 44100, 2, {"-c:v", "mpeg4", "-b:v", "400k", "-c:a", "libmp3lame", "-b:a", "128k"}}},
-        {"b c.mp4", {2.5, "640x480", 25, true, 48000, 2, {"-c:v", "libx264", "-pix_fmt", "yuv420p", "-c:a", "aac"}}},
+        {"a.avi",
+         {3.0,
+          "320x240",
+          25,
+          true,
+          44100,
+          2,
+          {"-c:v", "mpeg4", "-b:v", "400k", "-c:a", "libmp3lame", "-b:a", "128k"}}},
+        {"b c.mp4",
+         {2.5,
+          "640x480",
+          25,
+          true,
+          48000,
+          2,
+          {"-c:v", "libx264", "-pix_fmt", "yuv420p", "-c:a", "aac"}}},
         {"d.mkv", {2.0, "176x144", 25, false, 44100, 2, {}}},
     };
     for (const auto &clip : clips) {
