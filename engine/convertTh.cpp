@@ -49,8 +49,10 @@ void startRunner(TRunnerState &state, const intputrec &job, QObject *context,
     QObject::connect(waiter, &QThread::finished, reader, &QObject::deleteLater);
     state.reader = reader;
     state.waiter = waiter;
-    waiter->start();
+    // The reader runs before the waiter starts, so that the waiter's wait
+    // for it can never find it not yet started (and return at once).
     reader->start();
+    waiter->start();
 }
 
 void closeRunner(TRunnerState &state, QObject *context)

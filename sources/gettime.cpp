@@ -157,8 +157,10 @@ void startProbe(const QString &filePath, const intputrec &job)
     QObject::connect(waiter, &QThread::finished, waiter, &QObject::deleteLater);
     QObject::connect(waiter, &QThread::finished, reader, &QObject::deleteLater);
     probeWaiter = waiter;
-    waiter->start();
+    // The reader runs before the waiter starts, so that the waiter's wait
+    // for it can never find it not yet started (and return at once).
     reader->start();
+    waiter->start();
 }
 
 void waitForProbe()
