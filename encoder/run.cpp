@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <poll.h>
 #include <sys/stat.h>
@@ -205,7 +206,9 @@ int runAmrJob(const CommandLine &line, const OutputRequest &request, int bitRate
                 if (n <= 0)
                     break;
                 if (writing && !writeAll(amr[1], encoder.feed({buffer, static_cast<std::size_t>(n)}))) {
-                    muxStoppedReading = true; // the muxer has all it wants ("-t")
+                    // The muxer has all it wants ("-t"): the rest of the audio is not needed.
+                    muxStoppedReading = true;
+                    kill(decode.pid, SIGKILL);
                     break;
                 }
             }

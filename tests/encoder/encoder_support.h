@@ -23,7 +23,8 @@ EncoderResult runEncoder(const QStringList &args,
                          const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
                          const QString &workDir = QStringLiteral(PROGRAM_DIR));
 
-// The five values the converter's probe takes from a description.
+// The five values the converter's probe takes from a description, read by
+// its own consume step (the description arriving as one chunk).
 struct ProbeValues {
     QByteArray duration;  // the 8 characters after "Duration: "
     QByteArray totalRate; // the word before " kb/s" on the first line with "bitrate:"
@@ -33,11 +34,11 @@ struct ProbeValues {
 };
 ProbeValues readProbeValues(const QByteArray &text);
 
-// The converter's progress rule: the whole seconds of the first "time=",
-// 0 when it is no whole number.
+// The converter's progress rule (parseEncodedSeconds): the whole seconds of
+// the first "time=", 0 when it is no whole number.
 int encodedSeconds(const QByteArray &text);
 
-// "hh:mm:ss" to seconds, 0 for anything else.
+// "hh:mm:ss" to seconds, 0 for anything else (durationToSeconds).
 int clockSeconds(const QByteArray &text);
 
 // The lines of an output, cut after every CR or LF (a CR LF pair is one end);

@@ -509,3 +509,19 @@ INSTANTIATE_TEST_SUITE_P(Ways, JobStop,
                          ::testing::Values(Stop::GroupKill, Stop::EncoderKill, Stop::EncoderTerm,
                                            Stop::AmrEncoderKill),
                          [](const auto &info) { return stopName(info.param); });
+
+TEST(Job, AmrJobCutShortByDuration)
+{
+    QTemporaryDir dir;
+    const QString input = dir.filePath(QStringLiteral("in.avi"));
+    ASSERT_TRUE(makeClip(input, shortClip(8.0)));
+    const QString output = dir.filePath(QStringLiteral("short.3gp"));
+    const EncoderResult result = runEncoder(
+        jobArgs(input, {"-t", "1", "-s", "176x144", "-c:v", "h263", "-c:a", "libopencore_amrnb"}, output));
+    ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
+    // The audio not needed any more is dropped quietly.
+    EXPECT_FALSE(result.output.contains("rror")) << result.output.toStdString();
+    const QJsonObject probe = ffprobe(output);
+    EXPECT_NEAR(probe.value("format").toObject().value("duration").toString().toDouble(), 1.0, 0.1);
+    EXPECT_EQ(firstStream(probe, "audio").value("codec_name").toString(), QStringLiteral("amr_nb"));
+}

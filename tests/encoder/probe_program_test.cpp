@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -221,6 +222,28 @@ TEST(Probe, LowercaseXInCodecProfileAndPixelFormat)
         EXPECT_EQ(result.exitCode, 0);
         EXPECT_EQ(readProbeValues(result.output).frameSize, size) << result.output.toStdString();
     }
+}
+
+// The converter reads the description in chunks of 2048 bytes and keeps only
+// what the last chunk said: the whole description must come in one write.
+TEST(Probe, DescriptionInOneWrite)
+{
+    if (!QFile::exists(QStringLiteral("/usr/bin/strace")))
+        GTEST_SKIP() << "strace is not installed";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a b.mp4"));
+    ASSERT_TRUE(makeClip(path, clip({"-c:v", "libx264", "-c:a", "aac"})));
+    const QString trace = dir.filePath(QStringLiteral("trace"));
+    QProcess strace;
+    strace.start(QStringLiteral("/usr/bin/strace"),
+                 {"-f", "-e", "trace=write,writev,pwrite64", "-o", trace, encoderProgram(), "-i", path});
+    ASSERT_TRUE(strace.waitForFinished(60000));
+    QFile file(trace);
+    if (strace.exitCode() != 0 || !file.open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "strace cannot trace here";
+    const QByteArray text = file.readAll();
+    EXPECT_EQ(text.count("write"), 1) << text.toStdString();
+    EXPECT_TRUE(text.contains("write(1, \"Input #0")) << text.toStdString();
 }
 
 TEST(Probe, DvdReferenceRefused)
