@@ -3,6 +3,7 @@
 #include "app/main.h"
 
 #include "dialogs/desktop.h"
+#include "engine/jobrecord.h"
 #include "preview/previewlib.h"
 #include "preview/previewrules.h"
 
@@ -20,24 +21,6 @@ void previewEvent(double position)
 {
     if (previewTarget)
         previewTarget->onPreviewPosition(position);
-}
-
-// Stand-in until the runner's durationToSeconds lands: "hh:mm:ss" to whole
-// seconds, 0 for anything else.
-int32_t durationToSeconds(const QString &text)
-{
-    const QStringList parts = text.trimmed().split(QLatin1Char(':'));
-    if (parts.size() != 3)
-        return 0;
-    int32_t total = 0;
-    for (const QString &part : parts) {
-        bool ok = false;
-        const int v = part.toInt(&ok);
-        if (!ok || v < 0)
-            return 0;
-        total = total * 60 + v;
-    }
-    return total;
 }
 
 // The first selected row of the task list, or -1.
