@@ -36,7 +36,8 @@ constexpr QRect ProgressBar1{15, 496, 530, 12};
 constexpr int qualityWidth = 150;
 constexpr int comboHeight = 22;
 constexpr QRect ed_output{422, 66, 250, 20};
-constexpr QRect Panel1{62, 64, 330, 22};
+// The header image's panel holds the category picture beside the profile name.
+constexpr QRect Panel1{62, 64, 24, 22};
 constexpr QRect pl_play{559, 294, 200, 150};
 constexpr QRect pl_main{53, 81, 153, 358};
 constexpr QRect subPanel{206, 81, 310, 358};

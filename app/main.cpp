@@ -242,8 +242,10 @@ void Tfm_main::FormShow()
     brandVariant = brandVariantOf(exeName);
 
     applyLayout();
+    // Every button shows its normal picture; a missing picture ends the pass.
     for (int n = 1; n <= 132; ++n)
-        restoreProfileButton(n);
+        if (!restoreProfileButton(n))
+            break;
     loadSettings();
     lv->hide();
     ProgressBar1->hide();

@@ -13,6 +13,7 @@
 #include "engine/jobrecord.h"
 #include "sources/sourceinfo.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -25,6 +26,7 @@ class QProgressBar;
 class QTimer;
 class QTreeWidget;
 class TSkin;
+class TSkinObject;
 class Tfm_about;
 class Tfm_dir;
 class Tfm_set;
@@ -140,6 +142,11 @@ public:
     void setSkinText(const QString &objectName, const QString &text);
     void setPlayBarPosition(int position);
     int playBarPosition() const;
+    // The skin objects "profilestext", "play_time" and "play_bar", looked up
+    // by loadSkin; empty when the skin lacks them.
+    QPointer<TSkinObject> skin_profilestext;
+    QPointer<TSkinObject> skin_play_time;
+    QPointer<TSkinObject> skin_play_bar;
 
     // ---- Part: output folder, finish action, about and help (main_dialogs.cpp)
     void browseOutputFolder();  // skin command "browse"
@@ -155,12 +162,14 @@ public:
     void showProfileName(int n);
     void openPicker(int n);
     void hidePicker();
-    void leaveCategory(int c);
+    // False when the category's picture could not be loaded.
+    bool leaveCategory(int c);
     void categoryPointed(int c);     // img_*MouseMove
     void profilePointed(int n);      // btim_NMouseMove
     void profileClicked(int n);      // btim_NClick
     void foldToFamily();
-    void restoreProfileButton(int n);
+    // False when the button's picture could not be loaded.
+    bool restoreProfileButton(int n);
     void Image94Click();
     void Image93Click();
     void Image2Click();
@@ -169,6 +178,9 @@ public:
     QString profileDisplayName; // UTF-16
     bool videoFirstPage = true;
     bool audioFirstPage = true;
+    // The picture controls: btim[N] is btim_N, categoryImage[c] category c.
+    QLabel *btim[133] = {};
+    QLabel *categoryImage[14] = {};
 
     // ---- Part: picker images ---------------------------------------------
     // Each returns false when the picture could not be loaded (the error box

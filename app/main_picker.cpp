@@ -1,38 +1,470 @@
-// The profile picker and its pictures.
+// The profile picker: the category column, the panels of picture buttons
+// with their fly-outs and page turns, the single-category editions, and the
+// pictures the buttons show.
 #include "app/main.h"
 
+#include "dialogs/desktop.h"
+#include "profiles/artwork.h"
 #include "profiles/catalogue.h"
+#include "profiles/images.h"
+#include "profiles/picker.h"
 
 #include <QFrame>
+#include <QGraphicsDropShadowEffect>
+#include <QLabel>
+#include <QMouseEvent>
+#include <functional>
 
-void Tfm_main::createPickerControls() {}
+namespace {
+
+// Turns the mouse events of the picker's images into their handlers:
+// pointing (any move over the image) and clicking (press and release on it).
+class ImageEvents : public QObject
+{
+public:
+    using QObject::QObject;
+
+    void watch(QLabel *image, std::function<void()> onMove, std::function<void()> onClick)
+    {
+        image->setMouseTracking(true);
+        image->installEventFilter(this);
+        handlers_.insert(image, {std::move(onMove), std::move(onClick)});
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const auto found = handlers_.constFind(watched);
+        if (found == handlers_.constEnd())
+            return false;
+        const Handlers handlers = found.value(); // a handler may change the map's owner
+        switch (event->type()) {
+        case QEvent::MouseMove:
+            if (handlers.onMove)
+                handlers.onMove();
+            break;
+        case QEvent::MouseButtonPress:
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+                pressed_ = watched;
+            break;
+        case QEvent::MouseButtonRelease: {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            const bool click = mouse->button() == Qt::LeftButton && pressed_ == watched &&
+                               static_cast<QWidget *>(watched)->rect().contains(
+                                   mouse->position().toPoint());
+            pressed_ = nullptr;
+            if (click && handlers.onClick)
+                handlers.onClick();
+            break;
+        }
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    struct Handlers {
+        std::function<void()> onMove;
+        std::function<void()> onClick;
+    };
+    QHash<QObject *, Handlers> handlers_;
+    QObject *pressed_ = nullptr;
+};
+
+QLabel *makeImage(QWidget *parent, const QString &name, const QRect &geometry,
+                  const QImage &picture = QImage())
+{
+    auto *image = new QLabel(parent);
+    image->setObjectName(name);
+    image->setGeometry(geometry);
+    // A picture is drawn at its own size from the image's top-left corner.
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (!picture.isNull())
+        image->setPixmap(QPixmap::fromImage(picture));
+    return image;
+}
+
+bool nameHasAudioWord(const QString &exeName)
+{
+    const QString name = exeName.toLower();
+    return name.contains(QLatin1String("mp3")) || name.contains(QLatin1String("audio"));
+}
+
+} // namespace
+
+void Tfm_main::createPickerControls()
+{
+    auto *events = new ImageEvents(this);
+
+    for (int c = 1; c <= picker::categoryCount; ++c) {
+        QLabel *image = makeImage(pl_main, picker::categoryImageName(c), picker::categoryRect(c),
+                                  artwork::categoryPicture(c, false));
+        image->setCursor(Qt::PointingHandCursor);
+        categoryImage[c] = image;
+        events->watch(image, [this, c] { categoryPointed(c); }, nullptr);
+    }
+    makeImage(pl_main, QStringLiteral("Image3"), picker::blankCategoryRect(),
+              artwork::blankCategoryPicture());
+
+    for (int i = 0; i < subPanelCount; ++i) {
+        const Panel panel = static_cast<Panel>(i);
+        QFrame *frame = subPanels(i);
+        for (int n : picker::panelButtons(panel)) {
+            QLabel *image = makeImage(frame, QStringLiteral("btim_%1").arg(n), picker::buttonRect(n));
+            btim[n] = image;
+            if (picker::pointingOf(n) == picker::Pointing::None)
+                continue;
+            if (picker::isClickable(n))
+                image->setCursor(Qt::PointingHandCursor);
+            events->watch(
+                image, [this, n] { profilePointed(n); },
+                picker::isClickable(n) ? std::function<void()>([this, n] { profileClicked(n); })
+                                       : std::function<void()>());
+        }
+        if (!picker::hasPageStrip(panel))
+            continue;
+        makeImage(frame, picker::stripName(panel, picker::StripPart::Blank),
+                  picker::stripRect(panel, picker::StripPart::Blank),
+                  artwork::stripPicture(panel, picker::StripPart::Blank));
+        QLabel *turn = makeImage(frame, picker::stripName(panel, picker::StripPart::Turn),
+                                 picker::stripRect(panel, picker::StripPart::Turn),
+                                 artwork::stripPicture(panel, picker::StripPart::Turn));
+        turn->setCursor(Qt::PointingHandCursor);
+        std::function<void()> click;
+        switch (panel) {
+        case Panel::pl_video1:
+            click = [this] { Image94Click(); };
+            break;
+        case Panel::pl_video2:
+            click = [this] { Image93Click(); };
+            break;
+        case Panel::pl_audio1:
+            click = [this] { Image2Click(); };
+            break;
+        default:
+            click = [this] { Image5Click(); };
+            break;
+        }
+        events->watch(turn, nullptr, click);
+    }
+
+    // A thin edge around the column and every panel, drawn over the images,
+    // and a soft shadow below, so that the picker stands above the window.
+    QList<QFrame *> frames{pl_main};
+    for (int i = 0; i < subPanelCount; ++i)
+        frames << subPanels(i);
+    for (QFrame *frame : frames) {
+        auto *edge = new QFrame(frame);
+        edge->setObjectName(QStringLiteral("edge"));
+        edge->setGeometry(frame->rect());
+        edge->setFrameShape(QFrame::Box);
+        edge->setFrameShadow(QFrame::Plain);
+        edge->setLineWidth(1);
+        QPalette palette = edge->palette();
+        palette.setColor(QPalette::WindowText, QColor(0xa9, 0xb2, 0xbf));
+        edge->setPalette(palette);
+        edge->setAttribute(Qt::WA_TransparentForMouseEvents);
+        edge->raise();
+        auto *shadow = new QGraphicsDropShadowEffect(frame);
+        shadow->setBlurRadius(18);
+        shadow->setOffset(0, 4);
+        shadow->setColor(QColor(15, 23, 42, 70));
+        frame->setGraphicsEffect(shadow);
+    }
+
+    im_mainico->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    im_mainico->setPixmap(QPixmap::fromImage(artwork::designedHeaderPicture()));
+    im_mainico->setToolTip(QStringLiteral("Choose the output profile"));
+}
+
 void Tfm_main::showProfileName(int n)
 {
+    // A header picture that cannot be loaded has been reported; the name is
+    // shown all the same.
     refreshHeaderImage();
     if (hasDisplayName(n))
         profileDisplayName = displayNameOf(n);
     setSkinText(QStringLiteral("profilestext"), profileDisplayName);
 }
-void Tfm_main::openPicker(int n) { Q_UNUSED(n); }
+
+namespace {
+
+// The left edge of a one-category edition's panel.
+int editionLeft(BrandVariant variant)
+{
+    return variant == BrandVariant::A ? 88 : 53;
+}
+
+// The look of a one-category edition's panel: moved to the edition's left
+// edge, flat with a single-line border, its buttons one pixel higher.
+void singlePanelLayout(QFrame *frame, Panel panel, QLabel *const *btim, BrandVariant variant)
+{
+    frame->move(editionLeft(variant), frame->y());
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Plain);
+    frame->setLineWidth(1);
+    for (int n : picker::panelButtons(panel))
+        btim[n]->move(0, picker::singlePanelTop(n));
+}
+
+} // namespace
+
+void Tfm_main::openPicker(int n)
+{
+    if (converting) {
+        desktop().warning(this, QStringLiteral("Please first stop convert!"));
+        return;
+    }
+    if (!previewing && brandVariant == BrandVariant::A)
+        pl_play->hide();
+
+    const PickerEdition edition = pickerEdition(exeName);
+    if (edition.order != 0) {
+        hidePicker();
+        if (edition.hidesOnly)
+            return;
+        QFrame *panel = subPanels(static_cast<int>(edition.panel));
+        if (edition.singlePanelLayout)
+            singlePanelLayout(panel, edition.panel, btim, brandVariant);
+        else
+            panel->move(editionLeft(brandVariant), panel->y());
+        panel->show();
+        if (edition.panel == Panel::pl_audio1)
+            pl_audio2->hide();
+        return;
+    }
+
+    if (!leaveCategory(currentCategory))
+        return;
+    pl_main->show();
+    const picker::PickerTarget target = picker::pickerTarget(n);
+    if (!target.shows)
+        return;
+    if (!highlightCategory(target.category))
+        return;
+    subPanels(static_cast<int>(target.panel))->show();
+    if (target.hasFlyOut) {
+        QFrame *flyOut = subPanels(static_cast<int>(target.flyOut));
+        flyOut->move(pl_video1->x() + subPanelOffset, pl_video1->y());
+        flyOut->show();
+        flyOut->raise();
+    }
+    currentCategory = target.category;
+}
+
 void Tfm_main::hidePicker()
 {
     pl_main->hide();
     for (int i = 0; i < subPanelCount; ++i)
         subPanels(i)->hide();
 }
-void Tfm_main::leaveCategory(int c) { Q_UNUSED(c); }
-void Tfm_main::categoryPointed(int c) { Q_UNUSED(c); }
-void Tfm_main::profilePointed(int n) { Q_UNUSED(n); }
-void Tfm_main::profileClicked(int n) { Q_UNUSED(n); }
-void Tfm_main::foldToFamily() {}
-void Tfm_main::restoreProfileButton(int n) { Q_UNUSED(n); }
-void Tfm_main::Image94Click() {}
-void Tfm_main::Image93Click() {}
-void Tfm_main::Image2Click() {}
-void Tfm_main::Image5Click() {}
-void Tfm_main::im_mainicoClick() { openPicker(loadedProfile); }
-bool Tfm_main::highlightButton(int n) { Q_UNUSED(n); return true; }
-bool Tfm_main::resetButtonPicture(int n) { Q_UNUSED(n); return true; }
-bool Tfm_main::highlightCategory(int c) { Q_UNUSED(c); return true; }
-bool Tfm_main::resetCategoryPicture(int c) { Q_UNUSED(c); return true; }
-bool Tfm_main::refreshHeaderImage() { return true; }
+
+bool Tfm_main::leaveCategory(int c)
+{
+    if (c >= 1 && c <= picker::categoryCount) {
+        if (!resetCategoryPicture(c))
+            return false;
+        if (c == 1) {
+            pl_video1->hide();
+            pl_video2->hide();
+        } else if (c == 2) {
+            pl_audio1->hide();
+            pl_audio2->hide();
+        } else {
+            subPanels(static_cast<int>(picker::categoryPanel(c, true, true)))->hide();
+        }
+    }
+    for (QFrame *flyOut : {pl_avi, pl_mpeg, pl_mkv, pl_mp4})
+        if (flyOut->isVisible())
+            flyOut->hide();
+    return true;
+}
+
+void Tfm_main::categoryPointed(int c)
+{
+    if (currentCategory == c)
+        return;
+    if (!leaveCategory(currentCategory))
+        return;
+    if (!highlightCategory(c))
+        return;
+    currentCategory = c;
+    subPanels(static_cast<int>(picker::categoryPanel(c, videoFirstPage, audioFirstPage)))->show();
+}
+
+void Tfm_main::profilePointed(int n)
+{
+    if (currentProfile == n)
+        return;
+    const CatalogueEntry *entry = catalogueEntry(n);
+    switch (picker::pointingOf(n)) {
+    case picker::Pointing::None:
+        return;
+    case picker::Pointing::Video1:
+        foldToFamily();
+        break;
+    case picker::Pointing::FamilyEntry: {
+        const picker::Family *family = picker::familyOfEntry(n);
+        foldToFamily();
+        // The preview pane steps aside while the fly-out comes to the front,
+        // and then takes the state it had.
+        const bool playShown = !pl_play->isHidden();
+        pl_play->hide();
+        QFrame *flyOut = subPanels(static_cast<int>(family->flyOut));
+        flyOut->move(pl_video1->x() + subPanelOffset, pl_video1->y());
+        flyOut->show();
+        flyOut->raise();
+        const bool done = restoreProfileButton(currentProfile) && highlightButton(n);
+        pl_play->setVisible(playShown);
+        if (done)
+            currentProfile = n;
+        return;
+    }
+    case picker::Pointing::FlyOut: {
+        // Coming from the family entry, the entry keeps its highlight: the
+        // reset falls on the fly-out's top button instead.
+        const picker::Family *family = picker::familyOfFlyOut(entry->panel);
+        if (currentProfile == family->entry)
+            currentProfile = family->top;
+        break;
+    }
+    case picker::Pointing::Other:
+        break;
+    }
+    if (!restoreProfileButton(currentProfile))
+        return;
+    if (!highlightButton(n))
+        return;
+    currentProfile = n;
+}
+
+void Tfm_main::profileClicked(int n)
+{
+    if (!picker::isClickable(n))
+        return;
+    hidePicker();
+    loadProfile(n);
+}
+
+void Tfm_main::foldToFamily()
+{
+    currentProfile = picker::foldToFamily(currentProfile);
+}
+
+bool Tfm_main::restoreProfileButton(int n)
+{
+    if (const picker::Family *family = picker::familyOfEntry(n))
+        subPanels(static_cast<int>(family->flyOut))->hide();
+    if (n < 1 || n > profileCount)
+        return true;
+    return resetButtonPicture(n);
+}
+
+void Tfm_main::Image94Click()
+{
+    videoFirstPage = false;
+    pl_video2->show();
+    pl_video1->hide();
+}
+
+void Tfm_main::Image93Click()
+{
+    pl_video2->hide();
+    pl_video1->show();
+    videoFirstPage = true;
+}
+
+void Tfm_main::Image2Click()
+{
+    if (!nameHasAudioWord(exeName)) {
+        pl_audio1->hide();
+        pl_audio2->show();
+        audioFirstPage = false;
+        return;
+    }
+    singlePanelLayout(pl_audio2, Panel::pl_audio2, btim, brandVariant);
+    hidePicker();
+    pl_audio2->show();
+    pl_audio1->hide();
+}
+
+void Tfm_main::Image5Click()
+{
+    if (!nameHasAudioWord(exeName)) {
+        pl_audio1->show();
+        pl_audio2->hide();
+        audioFirstPage = true;
+        return;
+    }
+    singlePanelLayout(pl_audio1, Panel::pl_audio1, btim, brandVariant);
+    hidePicker();
+    pl_audio1->show();
+    pl_audio2->hide();
+}
+
+void Tfm_main::im_mainicoClick()
+{
+    openPicker(loadedProfile);
+}
+
+// ---- Pictures -----------------------------------------------------------------
+
+namespace {
+
+// Loads the picture at `relativePath` into `image`; a picture that cannot be
+// read is reported in the error box and leaves the image as it was.
+bool loadInto(QWidget *window, const QString &programFolder, QLabel *image,
+              const QString &relativePath)
+{
+    QString error;
+    const QImage picture = pictures::loadPicture(programFolder + relativePath, &error);
+    if (picture.isNull()) {
+        desktop().error(window, error);
+        return false;
+    }
+    image->setPixmap(QPixmap::fromImage(picture));
+    return true;
+}
+
+} // namespace
+
+bool Tfm_main::highlightButton(int n)
+{
+    const QString path = pictures::buttonPicturePath(n, true);
+    if (path.isEmpty() || !btim[n])
+        return true;
+    return loadInto(this, programFolder, btim[n], path);
+}
+
+bool Tfm_main::resetButtonPicture(int n)
+{
+    const QString path = pictures::buttonPicturePath(n, false);
+    if (path.isEmpty() || !btim[n])
+        return true;
+    return loadInto(this, programFolder, btim[n], path);
+}
+
+bool Tfm_main::highlightCategory(int c)
+{
+    const QString path = pictures::categoryPicturePath(c, true);
+    if (path.isEmpty())
+        return true;
+    return loadInto(this, programFolder, categoryImage[c], path);
+}
+
+bool Tfm_main::resetCategoryPicture(int c)
+{
+    const QString path = pictures::categoryPicturePath(c, false);
+    if (path.isEmpty())
+        return true;
+    return loadInto(this, programFolder, categoryImage[c], path);
+}
+
+bool Tfm_main::refreshHeaderImage()
+{
+    const QString path = pictures::headerPicturePath(currentCategory);
+    if (path.isEmpty())
+        return true;
+    return loadInto(this, programFolder, im_mainico, path);
+}

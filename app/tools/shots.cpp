@@ -1,19 +1,25 @@
 // Writes PNG screenshots of the main window, offscreen, for each edition
-// name given (by default the four layouts: file and DVD mode, brands A and B).
+// name given (by default the four layouts: file and DVD mode, brands A and B,
+// and the picker open in both brands and in one-category editions).
 //
 //   clipforge-shots OUTDIR [NAME ...]
 //
 // Runs with a scratch settings folder, so the user's settings stay untouched.
 #include "app/forms.h"
 #include "app/main.h"
+#include "app/skin.h"
 #include "dialogs/desktop.h"
+#include "profiles/catalogue.h"
+#include "profiles/picker.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QMouseEvent>
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
+#include <functional>
 
 namespace {
 // Boxes are not shown while taking pictures.
@@ -28,6 +34,67 @@ public:
     void openUrl(const QString &) override {}
     void shutdown(QWidget *) override {}
 };
+
+
+// One picture: the edition the window starts under and what is done before
+// the picture is taken.
+struct Shot {
+    QString file;
+    QString edition;
+    std::function<void(Tfm_main &)> prepare;
+};
+
+// Shows profile n as a profile load would: category, pointer and name.
+void chooseProfile(Tfm_main &w, int n)
+{
+    w.currentCategory = picker::categoryOfProfile(n);
+    w.loadProfile(n);
+    w.loadedProfile = n;
+    w.currentProfile = n;
+    w.showProfileName(n);
+}
+
+// Moves the pointer over a skin object, so that its hover look shows.
+void hoverSkin(Tfm_main &w, const QPoint &point)
+{
+    QMouseEvent move(QEvent::MouseMove, point, w.Skin1->mapToGlobal(point), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w.Skin1, &move);
+}
+
+QList<Shot> pickerShots()
+{
+    QList<Shot> shots;
+    for (const QString &edition : {QStringLiteral("clipforge"), QStringLiteral("vexmo-converter")}) {
+        shots << Shot{edition + QStringLiteral("-picker-video"), edition, [](Tfm_main &w) {
+                          chooseProfile(w, 1);
+                          w.openPicker(1);
+                          w.profilePointed(1);
+                          w.profilePointed(2);
+                          w.profilePointed(103);
+                      }};
+        shots << Shot{edition + QStringLiteral("-picker-device"), edition, [](Tfm_main &w) {
+                          chooseProfile(w, 29);
+                          w.openPicker(29);
+                          w.profilePointed(30);
+                      }};
+    }
+    for (const QString &edition : {QStringLiteral("clipforge-ipod"), QStringLiteral("vexmo-mp3"),
+                                   QStringLiteral("clipforge-mkv")})
+        shots << Shot{edition + QStringLiteral("-picker"), edition, [](Tfm_main &w) {
+                          w.openPicker(w.loadedProfile);
+                          const PickerEdition e = pickerEdition(w.exeName);
+                          const int first = picker::panelButtons(e.panel).front();
+                          w.profilePointed(first + 1);
+                      }};
+    shots << Shot{QStringLiteral("clipforge-dvd-menu"), QStringLiteral("clipforge-dvd"),
+                  [](Tfm_main &w) {
+                      chooseProfile(w, 46);
+                      hoverSkin(w, w.Skin1->objectRect(QStringLiteral("converter")).center());
+                  }};
+    return shots;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -47,19 +114,29 @@ int main(int argc, char *argv[])
     }
     const QString outDir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(outDir);
-    QStringList names;
-    for (int i = 2; i < argc; ++i)
-        names << QString::fromLocal8Bit(argv[i]);
-    if (names.isEmpty())
-        names = {QStringLiteral("clipforge"), QStringLiteral("vexmo-converter"),
-                 QStringLiteral("clipforge-dvd"), QStringLiteral("vexmo-dvd-ripper")};
+    QList<Shot> shots;
+    for (int i = 2; i < argc; ++i) {
+        const QString name = QString::fromLocal8Bit(argv[i]);
+        shots << Shot{name, name, nullptr};
+    }
+    if (shots.isEmpty()) {
+        for (const QString &name : {QStringLiteral("clipforge"), QStringLiteral("vexmo-converter"),
+                                    QStringLiteral("clipforge-dvd"),
+                                    QStringLiteral("vexmo-dvd-ripper")})
+            shots << Shot{name, name, [](Tfm_main &w) { chooseProfile(w, w.loadedProfile > 0 ? w.loadedProfile : 1); }};
+        shots << pickerShots();
+    }
 
-    for (const QString &name : names) {
-        AppForms forms = createForms(QStringLiteral(PROGRAM_DIR), name);
+    for (const Shot &shot : shots) {
+        AppForms forms = createForms(QStringLiteral(PROGRAM_DIR), shot.edition);
         forms.fm_main->show();
         for (int i = 0; i < 10; ++i)
             QApplication::processEvents();
-        const QString file = outDir + QLatin1Char('/') + name + QStringLiteral(".png");
+        if (shot.prepare)
+            shot.prepare(*forms.fm_main);
+        for (int i = 0; i < 10; ++i)
+            QApplication::processEvents();
+        const QString file = outDir + QLatin1Char('/') + shot.file + QStringLiteral(".png");
         if (!forms.fm_main->grab().save(file)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return 1;

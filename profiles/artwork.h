@@ -1,0 +1,38 @@
+// The picker's artwork, drawn with QPainter: the pictures the build writes
+// into the "images" tree, and those designed into the window itself (shown
+// until a file replaces them). Needs a QGuiApplication for its fonts.
+#pragma once
+
+#include "profiles/catalogue.h"
+#include "profiles/picker.h"
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+namespace artwork {
+
+// The colour and title of category c (1 to 13; 14 and others: neutral).
+QColor categoryColour(int c);
+QString categoryTitle(int c);
+
+// Button N's picture, normal or highlighted, at the size of its place.
+QImage buttonPicture(int n, bool highlighted);
+// Category c's image in the category column, normal or highlighted.
+QImage categoryPicture(int c, bool highlighted);
+// The header picture of category c for `im_mainico`.
+QImage headerPicture(int c);
+constexpr int headerWidth = 24;
+constexpr int headerHeight = 22;
+
+// Designed pictures: the header before any category is known, the blank
+// image below the categories, and the two parts of a page strip.
+QImage designedHeaderPicture();
+QImage blankCategoryPicture();
+QImage stripPicture(Panel panel, picker::StripPart part);
+
+// The picture that belongs at `relativePath` (one of pictures::allPicturePaths);
+// null for any other path.
+QImage pictureForPath(const QString &relativePath);
+
+} // namespace artwork

@@ -1,0 +1,118 @@
+#include "profiles/images.h"
+
+#include "profiles/catalogue.h"
+#include "profiles/picker.h"
+
+#include <QFile>
+
+namespace pictures {
+
+namespace {
+
+ReadObserver &observer()
+{
+    static ReadObserver current;
+    return current;
+}
+
+bool reactsToPointing(int n)
+{
+    return picker::pointingOf(n) != picker::Pointing::None;
+}
+
+} // namespace
+
+QString categoryFileName(int c)
+{
+    static const char *const names[picker::categoryCount] = {
+        "img_video1", "img_audio1", "img_ipod", "img_iphone", "img_gphone",
+        "img_appletv", "img_psp",   "img_xbox", "img_phone",  "img_win",
+        "img_pmp",    "img_hd",     "img_animation"};
+    return c >= 1 && c <= picker::categoryCount ? QString::fromLatin1(names[c - 1]) : QString();
+}
+
+QString buttonPicturePath(int n, bool highlighted)
+{
+    if (n < 1 || n > profileCount || (highlighted && !reactsToPointing(n)))
+        return QString();
+    return QStringLiteral("images/sub/%1/%2.bmp")
+        .arg(highlighted ? QStringLiteral("move") : QStringLiteral("general"))
+        .arg(n);
+}
+
+QString categoryPicturePath(int c, bool highlighted)
+{
+    const QString name = categoryFileName(c);
+    if (name.isEmpty())
+        return QString();
+    return QStringLiteral("images/main/%1/%2.bmp")
+        .arg(highlighted ? QStringLiteral("move") : QStringLiteral("general"), name);
+}
+
+QString headerPicturePath(int c)
+{
+    if (c < 1 || c > 14)
+        return QString();
+    return QStringLiteral("images/main/%1.bmp").arg(c);
+}
+
+QStringList allPicturePaths()
+{
+    QStringList paths;
+    for (int c = 1; c <= picker::categoryCount; ++c) {
+        paths << categoryPicturePath(c, false) << categoryPicturePath(c, true);
+    }
+    for (int c = 1; c <= 14; ++c)
+        paths << headerPicturePath(c);
+    for (int n = 1; n <= profileCount; ++n) {
+        paths << buttonPicturePath(n, false);
+        if (reactsToPointing(n))
+            paths << buttonPicturePath(n, true);
+    }
+    return paths;
+}
+
+QImage loadPicture(const QString &fullPath, QString *error)
+{
+    if (observer())
+        observer()(fullPath);
+    const auto fail = [&](const QString &reason) {
+        if (error)
+            *error = QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, reason);
+        return QImage();
+    };
+    QFile file(fullPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(file.errorString());
+    QImage image;
+    if (!image.loadFromData(file.readAll(), "BMP"))
+        return fail(QStringLiteral("Bitmap image is not valid"));
+    return image;
+}
+
+ReadObserver setReadObserver(ReadObserver next)
+{
+    ReadObserver previous = std::move(observer());
+    observer() = std::move(next);
+    return previous;
+}
+
+ReadLog::ReadLog()
+{
+    previous_ = setReadObserver([this](const QString &path) { paths << path; });
+}
+
+ReadLog::~ReadLog()
+{
+    setReadObserver(std::move(previous_));
+}
+
+QStringList ReadLog::relativeTo(const QString &folder) const
+{
+    QStringList relative;
+    for (const QString &path : paths)
+        relative << (path.startsWith(folder) ? path.mid(folder.size()) : path);
+    return relative;
+}
+
+} // namespace pictures
