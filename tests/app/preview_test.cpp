@@ -69,6 +69,11 @@ public:
     ~Playing() { delete scope_; }
 
     void at(int ms, std::function<void()> action) { QTimer::singleShot(ms, scope_, std::move(action)); }
+    // Runs `action` once, as soon as `condition` holds during the preview.
+    void when(std::function<bool()> condition, std::function<void()> action)
+    {
+        waits_.push_back({std::move(condition), std::move(action)});
+    }
 
     double run(const QString &command = QStringLiteral("play"))
     {
@@ -96,7 +101,18 @@ private:
         const int b = playBar(w_);
         if (shown.bars.isEmpty() || shown.bars.back() != b)
             shown.bars << b;
+        for (auto &wait : waits_)
+            if (wait.action && wait.condition()) {
+                auto action = std::move(wait.action);
+                wait.action = nullptr;
+                action();
+            }
     }
+    struct Wait {
+        std::function<bool()> condition;
+        std::function<void()> action;
+    };
+    std::vector<Wait> waits_;
     MainWindow &w_;
     QObject *scope_ = nullptr;
 };
@@ -110,6 +126,9 @@ protected:
         ClipSpec spec;
         spec.seconds = 4;
         ASSERT_TRUE(makeClip(clip(), spec));
+        spec.seconds = 10;
+        spec.size = QStringLiteral("160x120");
+        ASSERT_TRUE(makeClip(clip10(), spec));
     }
     static void TearDownTestSuite()
     {
@@ -117,6 +136,7 @@ protected:
         dir = nullptr;
     }
     static QString clip() { return dir->filePath(QStringLiteral("four seconds.mp4")); }
+    static QString clip10() { return dir->filePath(QStringLiteral("ten.mkv")); }
     static QTemporaryDir *dir;
 };
 
@@ -134,7 +154,7 @@ TEST_F(Preview, PlaybackStopsAtTheRowsDurationAndTheFaceReturnsToZero)
     EXPECT_FALSE(playing.expired);
     // Positions 1.5 s and up show 2 s; the next position ends the preview.
     EXPECT_GT(seconds, 1.3);
-    EXPECT_LT(seconds, 3.5);
+    EXPECT_LT(seconds, 6.0);
     EXPECT_TRUE(playing.shown.previewing);
     EXPECT_EQ(playing.shown.times,
               QStringList({"00:00:00", "00:00:01", "00:00:02"}));
@@ -155,7 +175,7 @@ TEST_F(Preview, StopPlayEndsThePreview)
     Playing playing(w);
     playing.at(700, [&] { w->Skin1Click(QStringLiteral("stopplay")); });
     const double seconds = playing.run();
-    EXPECT_LT(seconds, 1.5);
+    EXPECT_LT(seconds, 3.0);
     EXPECT_FALSE(w->previewing);
     EXPECT_EQ(playTime(w), QStringLiteral("00:00:00"));
 }
@@ -313,7 +333,7 @@ TEST_P(EndsAtOnce, AndClearsTheFlags)
     const QString path = c.missingFile ? dir->filePath(QStringLiteral("gone.mp4")) : clip();
     select(w, addRow(w, path, QLatin1String(c.durationText)));
     Playing playing(w, 5000);
-    EXPECT_LT(playing.run(), 1.0);
+    EXPECT_LT(playing.run(), 2.0);
     EXPECT_FALSE(playing.expired);
     EXPECT_FALSE(w->previewing);
     EXPECT_FALSE(PreviewPlaying());
@@ -362,7 +382,7 @@ TEST_F(Preview, ThePaneShowsTheClipWhilePlaying)
     QImage window;
     QImage pane;
     Playing playing(w);
-    playing.at(900, [&] {
+    playing.when([&] { return w->previewElapsed >= 1; }, [&] {
         window = w->grab().toImage();
         pane = w->pl_play->grab().toImage();
         w->Skin1Click(QStringLiteral("stopplay"));
@@ -480,38 +500,41 @@ TEST_P(BarRelease, SeeksInDvdModeOnly)
 {
     const BarCase &c = GetParam();
     MainWindow w(QLatin1String(c.edition));
-    addRow(w, clip(), QStringLiteral("00:00:04"));
+    addRow(w, clip10(), QStringLiteral("00:00:10"));
     bool dragging = false;
     int heldBar = -1;
-    int elapsedAfter = -1;
+    bool released = false;
     Playing playing(w);
-    playing.at(300, [&] {
+    playing.when([&] { return w->previewElapsed >= 1; }, [&] {
         w->Skin1MouseDown(QStringLiteral("play_bar"));
         dragging = w->barDragging;
-        w->setPlayBarPosition(7500); // 3 s of 4
+        w->setPlayBarPosition(7500); // 7.5 s of 10 rounds to 8
     });
-    playing.at(900, [&] {
+    playing.when([&] { return w->previewElapsed >= 2; }, [&] {
         heldBar = playBar(w);
         w->Skin1MouseUp(QStringLiteral("play_bar"));
+        released = true;
     });
-    playing.at(1300, [&] {
-        elapsedAfter = w->previewElapsed;
-        w->Skin1Click(QStringLiteral("stopplay"));
-    });
+    playing.when([&] { return released && w->previewElapsed >= (c.seeks ? 8 : 4); },
+                 [&] { w->Skin1Click(QStringLiteral("stopplay")); });
+    // The DVD start: previewing set by the caller, no seek to 0.
     w->previewing = true;
     w->previewRow = 0;
     w->previewStartOffset = 0;
-    QElapsedTimer clock;
-    clock.start();
-    w->playPreview(clip(), false);
+    w->playPreview(clip10(), false);
     w->previewing = false;
+    EXPECT_FALSE(playing.expired);
     EXPECT_EQ(dragging, c.seeks);
     EXPECT_FALSE(w->barDragging);
+    const QStringList &times = playing.shown.times;
     if (c.seeks) {
-        EXPECT_EQ(heldBar, 7500); // the positions did not move the held bar
-        EXPECT_GE(elapsedAfter, 3);
+        EXPECT_EQ(heldBar, 7500) << "the positions moved a held bar";
+        EXPECT_TRUE(times.contains(QStringLiteral("00:00:08"))) << times.join(' ').toStdString();
+        EXPECT_FALSE(times.contains(QStringLiteral("00:00:05"))) << times.join(' ').toStdString();
     } else {
-        EXPECT_LE(elapsedAfter, 2);
+        EXPECT_EQ(heldBar, 2000);
+        EXPECT_EQ(times.mid(0, 5), QStringList({"00:00:00", "00:00:01", "00:00:02", "00:00:03",
+                                               "00:00:04"}));
     }
 }
 

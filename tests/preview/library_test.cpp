@@ -183,14 +183,13 @@ TEST_F(PreviewLibrary, UnplayableMediaEndPlayAtOnce)
 
 TEST_F(PreviewLibrary, SeekBeforePlaySetsTheStartOfThatPlaybackOnly)
 {
+    onReport = [](double) { Stop(); };
     Seek(2);
-    after(600, [] { Stop(); });
     play(clip4());
     ASSERT_FALSE(reports.empty());
     EXPECT_GE(reports.front().position, 1.9);
 
     reports.clear();
-    after(600, [] { Stop(); });
     play(clip4());
     ASSERT_FALSE(reports.empty());
     EXPECT_LT(reports.front().position, 0.5);
@@ -199,33 +198,47 @@ TEST_F(PreviewLibrary, SeekBeforePlaySetsTheStartOfThatPlaybackOnly)
 TEST_F(PreviewLibrary, SeekDuringPlaybackGoesOnFromThere)
 {
     bool sought = false;
+    double before = -1;
+    double next = -1;
     onReport = [&](double p) {
         if (!sought && p > 0.2) {
             sought = true;
             Seek(3);
+        } else if (sought && p < 1.5) {
+            before = p;
+        } else if (sought && next < 0) {
+            next = p;
+            Stop();
         }
     };
-    after(1500, [] { Stop(); });
     play(clip4());
     ASSERT_TRUE(sought);
-    EXPECT_GE(lastPosition(), 2.9);
+    // The positions jump from below 1.5 s to 3 s and beyond.
+    EXPECT_LT(before, 1.5);
+    EXPECT_GE(next, 2.9);
 }
 
 TEST_F(PreviewLibrary, PauseTogglesAndHoldsThePosition)
 {
     double atPause = -1;
     double afterPause = -1;
-    after(500, [&] {
-        Pause();
-        after(200, [&] { atPause = lastPosition(); });
-        after(900, [&] {
-            afterPause = lastPosition();
+    bool resumed = false;
+    onReport = [&](double p) {
+        if (p > 0.3 && atPause < 0 && afterPause < 0 && !resumed) {
             Pause();
-            after(700, [] { Stop(); });
-        });
-    });
+            atPause = -2; // paused; the held position is read a little later
+            after(300, [&] { atPause = lastPosition(); });
+            after(1000, [&] {
+                afterPause = lastPosition();
+                resumed = true;
+                Pause();
+            });
+        } else if (resumed && p > afterPause + 0.3) {
+            Stop();
+        }
+    };
     play(clip4());
-    EXPECT_GT(atPause, 0.1);
+    EXPECT_GT(atPause, 0.3);
     EXPECT_NEAR(afterPause, atPause, 0.05);
     EXPECT_GT(lastPosition(), afterPause + 0.3);
 }
@@ -233,13 +246,23 @@ TEST_F(PreviewLibrary, PauseTogglesAndHoldsThePosition)
 TEST_F(PreviewLibrary, PauseWithNothingPlayingMakesTheNextPlaybackStartPaused)
 {
     Pause();
-    after(800, [] { Stop(); });
+    // Held at its start: the first position, and none after it for 800 ms.
+    bool first = true;
+    onReport = [&](double) {
+        if (first)
+            after(800, [] { Stop(); });
+        first = false;
+    };
     play(clip4());
+    ASSERT_FALSE(reports.empty());
     EXPECT_LT(lastPosition(), 0.2);
 
     Pause(); // back to playing
     reports.clear();
-    after(800, [] { Stop(); });
+    onReport = [](double p) {
+        if (p > 0.3)
+            Stop();
+    };
     play(clip4());
     EXPECT_GT(lastPosition(), 0.3);
 }
@@ -262,10 +285,12 @@ TEST_F(PreviewLibrary, PlayWhilePlayingReturnsAtOnce)
 TEST_F(PreviewLibrary, ThePaneShowsTheFrameWhilePlayingAndBlackAfter)
 {
     QImage during;
-    after(900, [&] {
-        during = pane->grab().toImage();
-        Stop();
-    });
+    onReport = [&](double p) {
+        if (p > 0.8 && during.isNull()) {
+            during = pane->grab().toImage();
+            Stop();
+        }
+    };
     play(clip4());
     ASSERT_FALSE(during.isNull());
     during.save(QStringLiteral(TEST_BINARY_DIR "preview-pane-playing.png"));
