@@ -375,32 +375,35 @@ void Tfm_main::Image93Click()
     videoFirstPage = true;
 }
 
-void Tfm_main::Image2Click()
+namespace {
+
+// Turns the Audio category from page `from` to page `to`. In an audio
+// edition the new page takes the single-panel layout and the remembered
+// page stays as it was.
+void turnAudioPage(Tfm_main &w, QFrame *from, QFrame *to, Panel toPanel, bool toFirstPage)
 {
-    if (!nameHasAudioWord(exeName)) {
-        pl_audio1->hide();
-        pl_audio2->show();
-        audioFirstPage = false;
+    if (!nameHasAudioWord(w.exeName)) {
+        from->hide();
+        to->show();
+        w.audioFirstPage = toFirstPage;
         return;
     }
-    singlePanelLayout(pl_audio2, Panel::pl_audio2, btim, brandVariant);
-    hidePicker();
-    pl_audio2->show();
-    pl_audio1->hide();
+    singlePanelLayout(to, toPanel, w.btim, w.brandVariant);
+    w.hidePicker();
+    to->show();
+    from->hide();
+}
+
+} // namespace
+
+void Tfm_main::Image2Click()
+{
+    turnAudioPage(*this, pl_audio1, pl_audio2, Panel::pl_audio2, false);
 }
 
 void Tfm_main::Image5Click()
 {
-    if (!nameHasAudioWord(exeName)) {
-        pl_audio1->show();
-        pl_audio2->hide();
-        audioFirstPage = true;
-        return;
-    }
-    singlePanelLayout(pl_audio1, Panel::pl_audio1, btim, brandVariant);
-    hidePicker();
-    pl_audio1->show();
-    pl_audio2->hide();
+    turnAudioPage(*this, pl_audio2, pl_audio1, Panel::pl_audio1, true);
 }
 
 void Tfm_main::im_mainicoClick()

@@ -1,5 +1,7 @@
 #include "app/skin.h"
 
+#include "profiles/artwork.h"
+
 #include <QFile>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -14,19 +16,10 @@ namespace {
 // The glyphs skin objects and menus may show, drawn in `box` with `colour`.
 void drawGlyph(QPainter &p, const QRectF &box, const QString &glyph, const QColor &colour)
 {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    const double s = std::min(box.width(), box.height());
-    const QPointF o = box.center() - QPointF(s / 2, s / 2);
-    const auto at = [&](double x, double y) { return o + QPointF(x * s, y * s); };
-    const auto rect = [&](double x, double y, double w, double h) {
-        return QRectF(at(x, y), QSizeF(w * s, h * s));
-    };
-    QPen pen(colour, std::max(1.3, s / 12.0));
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
+    const artwork::GlyphFrame g(p, box, colour, 12.0);
+    const double s = g.size();
+    const auto at = [&g](double x, double y) { return g.at(x, y); };
+    const auto rect = [&g](double x, double y, double w, double h) { return g.rect(x, y, w, h); };
     const auto triangle = [&](double x0, double y0, double x1, double y1, double x2, double y2) {
         QPainterPath path;
         path.moveTo(at(x0, y0));
@@ -215,7 +208,6 @@ void drawGlyph(QPainter &p, const QRectF &box, const QString &glyph, const QColo
         p.drawRoundedRect(rect(0.1, 0.16, 0.8, 0.68), s * 0.08, s * 0.08);
         p.fillPath(triangle(0.42, 0.34, 0.64, 0.5, 0.42, 0.66), colour);
     }
-    p.restore();
 }
 
 QFont skinFont(int pixelSize, bool bold)
@@ -559,17 +551,16 @@ void TSkin::paintButton(QPainter &p, const SkinObjectDef &def) const
     }
 
     if (style == QLatin1String("drop")) {
-        // A field that opens a list: the chevron sits at its right end.
-        p.setPen(QPen(roleColour(hover ? QStringLiteral("accent") : QStringLiteral("fieldBorder"),
-                                 QColor(0xc8, 0xce, 0xd8)),
-                      1));
-        p.setBrush(roleColour(down    ? QStringLiteral("fieldPressed")
-                              : hover ? QStringLiteral("fieldHover")
-                                      : QStringLiteral("field"),
-                              Qt::white));
-        p.drawRoundedRect(r, def.radius > 0 ? def.radius : 4, def.radius > 0 ? def.radius : 4);
+        // The open part of a field (the field itself is a box below): a tint
+        // under the pointer and the chevron at its right end.
+        if (down || hover) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(roleColour(down ? QStringLiteral("fieldPressed") : QStringLiteral("fieldHover"),
+                                  QColor(0xf0, 0xf3, 0xf8)));
+            p.drawRoundedRect(r, 3, 3);
+        }
         const double icon = 16;
-        drawGlyph(p, QRectF(r.right() - icon - 6, r.center().y() - icon / 2, icon, icon),
+        drawGlyph(p, QRectF(r.right() - icon - 5, r.center().y() - icon / 2, icon, icon),
                   def.icon.isEmpty() ? QStringLiteral("drop") : def.icon,
                   roleColour(hover ? QStringLiteral("accent") : QStringLiteral("muted"),
                              Qt::darkGray));

@@ -45,19 +45,10 @@ QColor tint(const QColor &colour, double amount)
 // A small picture of category c inside `box`, drawn in `colour`.
 void drawGlyph(QPainter &p, const QRectF &box, int c, const QColor &colour)
 {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    const double s = std::min(box.width(), box.height());
-    const QPointF o = box.center() - QPointF(s / 2, s / 2);
-    const auto at = [&](double x, double y) { return o + QPointF(x * s, y * s); };
-    const auto rect = [&](double x, double y, double w, double h) {
-        return QRectF(at(x, y), QSizeF(w * s, h * s));
-    };
-    QPen pen(colour, std::max(1.2, s / 11.0));
-    pen.setJoinStyle(Qt::RoundJoin);
-    pen.setCapStyle(Qt::RoundCap);
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
+    const GlyphFrame g(p, box, colour, 11.0);
+    const double s = g.size();
+    const auto at = [&g](double x, double y) { return g.at(x, y); };
+    const auto rect = [&g](double x, double y, double w, double h) { return g.rect(x, y, w, h); };
     switch (c) {
     case 1: { // a film frame with a play mark
         p.drawRoundedRect(rect(0.08, 0.2, 0.84, 0.6), s * 0.1, s * 0.1);
@@ -156,7 +147,6 @@ void drawGlyph(QPainter &p, const QRectF &box, int c, const QColor &colour)
         p.drawRoundedRect(rect(0.16, 0.68, 0.68, 0.2), s * 0.04, s * 0.04);
         break;
     }
-    p.restore();
 }
 
 void drawChevron(QPainter &p, const QRectF &box, const QColor &colour)
@@ -287,6 +277,25 @@ QImage fillerButton(int n, const QRect &place, bool highlighted)
 }
 
 } // namespace
+
+GlyphFrame::GlyphFrame(QPainter &painter, const QRectF &box, const QColor &colour,
+                       double penDivisor)
+    : painter_(painter), size_(std::min(box.width(), box.height())),
+      origin_(box.center() - QPointF(size_ / 2, size_ / 2))
+{
+    painter_.save();
+    painter_.setRenderHint(QPainter::Antialiasing);
+    QPen pen(colour, std::max(1.2, size_ / penDivisor));
+    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setCapStyle(Qt::RoundCap);
+    painter_.setPen(pen);
+    painter_.setBrush(Qt::NoBrush);
+}
+
+GlyphFrame::~GlyphFrame()
+{
+    painter_.restore();
+}
 
 QColor categoryColour(int c)
 {

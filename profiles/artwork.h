@@ -8,9 +8,34 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <QString>
 
 namespace artwork {
+
+// The square in the middle of `box` in which a glyph is drawn, addressed in
+// unit coordinates (0 to 1 across and down). Sets the painter up for line
+// art in `colour` (round caps and joins, a pen that grows with the size) and
+// restores it when it ends.
+class GlyphFrame
+{
+public:
+    GlyphFrame(QPainter &painter, const QRectF &box, const QColor &colour, double penDivisor);
+    ~GlyphFrame();
+    GlyphFrame(const GlyphFrame &) = delete;
+    GlyphFrame &operator=(const GlyphFrame &) = delete;
+    QPointF at(double x, double y) const { return origin_ + QPointF(x * size_, y * size_); }
+    QRectF rect(double x, double y, double w, double h) const
+    {
+        return QRectF(at(x, y), QSizeF(w * size_, h * size_));
+    }
+    double size() const { return size_; }
+
+private:
+    QPainter &painter_;
+    double size_;
+    QPointF origin_;
+};
 
 // The colour and title of category c (1 to 13; 14 and others: neutral).
 QColor categoryColour(int c);

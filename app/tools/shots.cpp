@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QMouseEvent>
 #include <QTimer>
@@ -42,6 +43,8 @@ struct Shot {
     QString file;
     QString edition;
     std::function<void(Tfm_main &)> prepare;
+    // When set, the pop-up menu it opens is pictured as well ("FILE-menu.png").
+    std::function<QMenu *(Tfm_main &)> menu = nullptr;
 };
 
 // Shows profile n as a profile load would: category, pointer and name.
@@ -65,7 +68,8 @@ void hoverSkin(Tfm_main &w, const QPoint &point)
 QList<Shot> pickerShots()
 {
     QList<Shot> shots;
-    for (const QString &edition : {QStringLiteral("clipforge"), QStringLiteral("vexmo-converter")}) {
+    for (const QString &edition : {QStringLiteral("clipforge"), QStringLiteral("vexmo-converter"),
+                                   QStringLiteral("vexmo-dvd-ripper")}) {
         shots << Shot{edition + QStringLiteral("-picker-video"), edition, [](Tfm_main &w) {
                           chooseProfile(w, 1);
                           w.openPicker(1);
@@ -87,10 +91,21 @@ QList<Shot> pickerShots()
                           const int first = picker::panelButtons(e.panel).front();
                           w.profilePointed(first + 1);
                       }};
-    shots << Shot{QStringLiteral("clipforge-dvd-menu"), QStringLiteral("clipforge-dvd"),
+    shots << Shot{QStringLiteral("clipforge-dvd-hover"), QStringLiteral("clipforge-dvd"),
                   [](Tfm_main &w) {
                       chooseProfile(w, 46);
                       hoverSkin(w, w.Skin1->objectRect(QStringLiteral("converter")).center());
+                  }};
+    shots << Shot{QStringLiteral("clipforge-file"), QStringLiteral("clipforge"), nullptr,
+                  [](Tfm_main &w) {
+                      w.Skin1Click(QStringLiteral("file"));
+                      return w.pop_file;
+                  }};
+    shots << Shot{QStringLiteral("vexmo-dvd-help"), QStringLiteral("vexmo-dvd"), nullptr,
+                  [](Tfm_main &w) {
+                      w.Skin1Click(QStringLiteral("help"));
+                      w.pop_help->setActiveAction(w.pop_help->actions().at(2));
+                      return w.pop_help;
                   }};
     return shots;
 }
@@ -142,6 +157,18 @@ int main(int argc, char *argv[])
             return 1;
         }
         std::printf("%s\n", qPrintable(file));
+        if (shot.menu) {
+            QMenu *menu = shot.menu(*forms.fm_main);
+            for (int i = 0; i < 10; ++i)
+                QApplication::processEvents();
+            const QString menuFile = outDir + QLatin1Char('/') + shot.file + QStringLiteral("-menu.png");
+            if (!menu->grab().save(menuFile)) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(menuFile));
+                return 1;
+            }
+            std::printf("%s\n", qPrintable(menuFile));
+            menu->hide();
+        }
         destroyForms(forms);
     }
     return 0;
