@@ -27,7 +27,7 @@ void consumeJobOutput(Tfm_main &w, TProcessor *reader)
         if (n == 0)
             return;
         w.Timer2->stop();
-        w.setJobProgress(jobPosition(n, w.progressBase, w.jobRecord.durationSecs));
+        w.setJobProgress(jobPosition(n, w.progressBase, w.runner.job.durationSecs));
     });
 }
 

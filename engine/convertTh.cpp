@@ -36,6 +36,7 @@ void startRunner(TRunnerState &state, const intputrec &job, QObject *context,
                  std::function<void(TProcessor *)> consume,
                  std::function<void(TClientWaitThread *, const ChildEnd &)> onEnd)
 {
+    state.job = job;
     state.commandLine = commandLine(job);
     state.stopRequested = false;
     state.exit = ChildEnd();
@@ -48,8 +49,10 @@ void startRunner(TRunnerState &state, const intputrec &job, QObject *context,
     QObject::connect(waiter, &QThread::finished, reader, &QObject::deleteLater);
     state.reader = reader;
     state.waiter = waiter;
-    waiter->start();
+    // The reader runs before the waiter starts, so that the waiter's wait
+    // for it can never find it not yet started (and return at once).
     reader->start();
+    waiter->start();
 }
 
 void closeRunner(TRunnerState &state, QObject *context)

@@ -53,13 +53,14 @@ private:
 
 // The runner state: one set per window; a new job overwrites it.
 struct TRunnerState {
-    ChildProcess process;          // pid -1 when no encoder runs
-    QPointer<TProcessor> reader;   // threads of the current job
+    ChildProcess process;        // pid -1 when no encoder runs
+    QPointer<TProcessor> reader; // threads of the current job
     QPointer<TClientWaitThread> waiter;
-    ChildEnd exit;                 // how the last job's encoder ended
-    bool stopRequested = false;    // the current job was ended by Stop
-    bool closing = false;          // the window goes: steps only release
-    QString commandLine;           // the joined command line of the current job
+    ChildEnd exit;              // how the last job's encoder ended
+    bool stopRequested = false; // the current job was ended by Stop
+    bool closing = false;       // the window goes: steps only release
+    intputrec job;              // the record the current job was started from
+    QString commandLine;        // the joined command line of the current job
 };
 
 // Starts the encoder program for `job` and its two threads. `consume` runs

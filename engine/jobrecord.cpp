@@ -26,7 +26,10 @@ bool readInteger(const QString &text, int64_t &value)
     return true;
 }
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
 
 } // namespace
 
@@ -73,15 +76,15 @@ QString commandLine(const intputrec &job)
 {
     return quoteArg(job.encoderPath) + QStringLiteral(" -y ") + QStringLiteral(" -i ") +
            quoteArg(job.inputFile) + job.videoRateOpt + job.audioRateOpt + job.channelOpt +
-           job.aspectOpt + job.sizeOpt + QStringLiteral(" ") + job.sampleRateOpt +
-           job.profileOpts + QStringLiteral(" ") + quoteArg(job.outputFile);
+           job.aspectOpt + job.sizeOpt + QStringLiteral(" ") + job.sampleRateOpt + job.profileOpts +
+           QStringLiteral(" ") + quoteArg(job.outputFile);
 }
 
 QStringList splitOptionWords(const QString &text)
 {
     QStringList words;
     QString word;
-    bool inWord = false;   // a word has begun (possibly empty, as in "")
+    bool inWord = false; // a word has begun (possibly empty, as in "")
     bool quoted = false;
     for (const QChar c : text) {
         if (c == u'"') {
@@ -107,9 +110,9 @@ QStringList encoderArguments(const intputrec &job)
     QStringList args{QStringLiteral("-y"), QStringLiteral("-i"), job.inputFile};
     // Each option text is split on its own, so that the words of one text
     // never run into the next one's.
-    for (const QString *option : {&job.videoRateOpt, &job.audioRateOpt, &job.channelOpt,
-                                  &job.aspectOpt, &job.sizeOpt, &job.sampleRateOpt,
-                                  &job.profileOpts})
+    for (const QString *option :
+         {&job.videoRateOpt, &job.audioRateOpt, &job.channelOpt, &job.aspectOpt, &job.sizeOpt,
+          &job.sampleRateOpt, &job.profileOpts})
         args << splitOptionWords(*option);
     args << job.outputFile;
     return args;

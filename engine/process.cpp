@@ -114,8 +114,7 @@ ChildProcess startChild(const QString &program, const QStringList &arguments,
                                               POSIX_SPAWN_SETSIGDEF);
 
     pid_t pid = -1;
-    const int result =
-        posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ);
+    const int result = posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ);
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     if (result == 0)

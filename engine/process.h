@@ -27,10 +27,10 @@ struct ChildProcess {
 
 // How a child ended.
 struct ChildEnd {
-    bool started = false;  // false: the program never ran
-    bool exited = false;   // it returned or called exit
-    int exitCode = -1;     // its exit status when it exited
-    int signal = 0;        // the signal that ended it otherwise
+    bool started = false; // false: the program never ran
+    bool exited = false;  // it returned or called exit
+    int exitCode = -1;    // its exit status when it exited
+    int signal = 0;       // the signal that ended it otherwise
     // True only for a program that ran and exited with status 0.
     bool succeeded() const { return started && exited && exitCode == 0; }
 };

@@ -19,7 +19,10 @@ QPointer<TtimeClientWaitThread> probeWaiter;
 // The innermost waitForProbe loop, woken when a probe ends.
 QEventLoop *probeWaitLoop = nullptr;
 
-QObject *uiContext() { return QCoreApplication::instance(); }
+QObject *uiContext()
+{
+    return QCoreApplication::instance();
+}
 
 // The first line holding `key`, its closing CR included; lines end after
 // every CR, and text after the last CR is not a line. Empty when none.
@@ -154,8 +157,10 @@ void startProbe(const QString &filePath, const intputrec &job)
     QObject::connect(waiter, &QThread::finished, waiter, &QObject::deleteLater);
     QObject::connect(waiter, &QThread::finished, reader, &QObject::deleteLater);
     probeWaiter = waiter;
-    waiter->start();
+    // The reader runs before the waiter starts, so that the waiter's wait
+    // for it can never find it not yet started (and return at once).
     reader->start();
+    waiter->start();
 }
 
 void waitForProbe()

@@ -28,19 +28,15 @@ TEST(DurationToSeconds, ReadsHoursMinutesSecondsOrGivesZero)
         const char *text;
         int32_t seconds;
     } cases[] = {
-        {"00:01:30", 90},
-        {"01:00:00", 3600},
-        {"99:59:59", 359999},
-        {"00:01:30.52", 90}, // only characters 1 to 8 count
-        {"12:34:56", 45296},
-        {"", 0},
-        {"00:01", 0},          // no seconds
-        {"N/A, sta", 0},       // a probe of a file without a duration
-        {"00:0a:10", 0},
-        {"ab:cd:ef", 0},
-        {"0:01:30", 0},        // characters 1-2 are "0:"
-        {"00 01 30", 90},      // the separators are not looked at
-        {"00:01: 3", 0},       // " 3" is not an integer
+        {"00:01:30", 90},     {"01:00:00", 3600},
+        {"99:59:59", 359999}, {"00:01:30.52", 90}, // only characters 1 to 8 count
+        {"12:34:56", 45296},  {"", 0},
+        {"00:01", 0},    // no seconds
+        {"N/A, sta", 0}, // a probe of a file without a duration
+        {"00:0a:10", 0},      {"ab:cd:ef", 0},
+        {"0:01:30", 0},   // characters 1-2 are "0:"
+        {"00 01 30", 90}, // the separators are not looked at
+        {"00:01: 3", 0},  // " 3" is not an integer
     };
     for (const auto &c : cases)
         EXPECT_EQ(durationToSeconds(QString::fromUtf8(c.text)), c.seconds) << c.text;
@@ -55,13 +51,13 @@ TEST(ParseEncodedSeconds, TakesTheWholeSecondsOfTheFirstTime)
         {"frame=  500 fps= 60 q=2.0 size= 900kB time=45.12 bitrate= 163.4kbits/s", 45},
         {"size=     470kB time=20.01 bitrate= 192.5kbits/s speed= 105x", 20},
         {"time=83.45 bitrate= 512.0kbits/s", 83},
-        {"time=0.40 bitrate= 1.0kbits/s", 0},             // zero seconds: no progress
-        {"time=00:00:45.12 bitrate= 163.4kbits/s", 0},    // clock time is not an integer
+        {"time=0.40 bitrate= 1.0kbits/s", 0},               // zero seconds: no progress
+        {"time=00:00:45.12 bitrate= 163.4kbits/s", 0},      // clock time is not an integer
         {"time=10.0 bitrate=1\rtime=11.0 bitrate=1\r", 10}, // the first one counts
-        {"frame= 1 time=45.12", 0},                       // no bitrate= yet
-        {"bitrate= 1 kb/s", 0},                           // no time=
-        {"bitrate= 1 time=45.12", 0},                     // bitrate= before time=
-        {"time=45 bitrate= 1", 45},                       // no fraction: the word is read
+        {"frame= 1 time=45.12", 0},                         // no bitrate= yet
+        {"bitrate= 1 kb/s", 0},                             // no time=
+        {"bitrate= 1 time=45.12", 0},                       // bitrate= before time=
+        {"time=45 bitrate= 1", 45},                         // no fraction: the word is read
         {"time= bitrate= 1", 0},
         {"time=12345.67 bitrate=", 12345},
         {"time=-0.02 bitrate= 1", 0},
@@ -89,10 +85,11 @@ intputrec exampleJob()
 
 TEST(CommandLine, JoinsTheRecordCharacterForCharacter)
 {
-    EXPECT_EQ(commandLine(exampleJob()),
-              QStringLiteral("C:\\Conv\\register.dat -y  -i C:\\v\\a.avi -r 25 -b 1200000 -ab 128000 "
-                             "-ac 2 -aspect 1.3333 -s 320x240  -ar 44100  -vcodec mpeg4 "
-                             "D:\\out\\a.mp4"));
+    EXPECT_EQ(
+        commandLine(exampleJob()),
+        QStringLiteral("C:\\Conv\\register.dat -y  -i C:\\v\\a.avi -r 25 -b 1200000 -ab 128000 "
+                       "-ac 2 -aspect 1.3333 -s 320x240  -ar 44100  -vcodec mpeg4 "
+                       "D:\\out\\a.mp4"));
 }
 
 TEST(CommandLine, QuotesPathsWithBlanksButNeverOptions)
@@ -104,10 +101,11 @@ TEST(CommandLine, QuotesPathsWithBlanksButNeverOptions)
     job.profileOpts = QStringLiteral(" -metadata title=two words");
     job.aspectOpt.clear();
     job.sampleRateOpt.clear();
-    EXPECT_EQ(commandLine(job),
-              QStringLiteral("\"/opt/clip forge/register.dat\" -y  -i \"/home/me/my clip.avi\" -r 25 "
-                             "-b 1200000 -ab 128000 -ac 2 -s 320x240  -metadata title=two words "
-                             "\"/out dir/a.mp4\""));
+    EXPECT_EQ(
+        commandLine(job),
+        QStringLiteral("\"/opt/clip forge/register.dat\" -y  -i \"/home/me/my clip.avi\" -r 25 "
+                       "-b 1200000 -ab 128000 -ac 2 -s 320x240  -metadata title=two words "
+                       "\"/out dir/a.mp4\""));
 }
 
 TEST(SplitOptionWords, SplitsAtBlanksAndGroupsQuotedWords)
@@ -134,9 +132,10 @@ TEST(EncoderArguments, PassesInputAndOutputWholeAndSplitsEachOptionText)
 {
     intputrec job = exampleJob();
     EXPECT_EQ(encoderArguments(job),
-              (QStringList{"-y", "-i", "C:\\v\\a.avi", "-r", "25", "-b", "1200000", "-ab", "128000",
-                           "-ac", "2", "-aspect", "1.3333", "-s", "320x240", "-ar", "44100",
-                           "-vcodec", "mpeg4", "D:\\out\\a.mp4"}));
+              (QStringList{"-y",  "-i",      "C:\\v\\a.avi", "-r",     "25",
+                           "-b",  "1200000", "-ab",          "128000", "-ac",
+                           "2",   "-aspect", "1.3333",       "-s",     "320x240",
+                           "-ar", "44100",   "-vcodec",      "mpeg4",  "D:\\out\\a.mp4"}));
 
     // Paths that a split of the joined text would break stay whole.
     const QString awkward[] = {
@@ -160,8 +159,7 @@ TEST(EncoderArguments, PassesInputAndOutputWholeAndSplitsEachOptionText)
     job.sampleRateOpt = QStringLiteral(" -ar 44100");
     job.profileOpts = QStringLiteral("-c:v mpeg4 -c:a \"aac\"");
     const QStringList args = encoderArguments(job);
-    EXPECT_EQ(args.mid(15, 6),
-              (QStringList{"-ar", "44100", "-c:v", "mpeg4", "-c:a", "aac"}));
+    EXPECT_EQ(args.mid(15, 6), (QStringList{"-ar", "44100", "-c:v", "mpeg4", "-c:a", "aac"}));
 }
 
 } // namespace

@@ -1,17 +1,17 @@
 // The process layer: how the encoder program is started, read, waited for
 // and killed.
 #include "engine/convertTh.h"
-#include "engine/process.h"
 #include "engine/fake_encoder.h"
+#include "engine/process.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QObject>
 #include <QTemporaryDir>
-#include <cerrno>
-#include <fcntl.h>
-#include <csignal>
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -45,10 +45,16 @@ protected:
 
 TEST_F(ProcessTest, ChildGetsItsArgumentsWholeAndOnePipeForBothOutputs)
 {
-    ASSERT_TRUE(writeFakeEncoder(encoder, {{"to stdout\n"}}, 0,
-                                 QStringLiteral("echo 'to stderr' >&2")));
-    const QStringList args = {"-y", "-i", "/tmp/say \"hi\".avi", "-leading dash.avi",
-                              "Ünïcødé  ビデオ.mkv", "three   blanks ", "", "$HOME `id` ;|&"};
+    ASSERT_TRUE(
+        writeFakeEncoder(encoder, {{"to stdout\n"}}, 0, QStringLiteral("echo 'to stderr' >&2")));
+    const QStringList args = {"-y",
+                              "-i",
+                              "/tmp/say \"hi\".avi",
+                              "-leading dash.avi",
+                              "Ünïcødé  ビデオ.mkv",
+                              "three   blanks ",
+                              "",
+                              "$HOME `id` ;|&"};
     const int before = openDescriptorCount();
     ChildProcess child = startChild(encoder, args, dir.path() + QLatin1Char('/'));
     ASSERT_GT(child.pid, 0);
@@ -176,8 +182,8 @@ TEST_F(ProcessTest, ReadsInChunksUpToTheFirstZeroByte)
 TEST_F(ProcessTest, KillingTheGroupEndsEverythingTheChildStarted)
 {
     adoptOrphans();
-    ASSERT_TRUE(writeFakeEncoder(encoder, {{"started\n"}}, 0,
-                                 QStringLiteral("sleep 30 & sleep 30 &")));
+    ASSERT_TRUE(
+        writeFakeEncoder(encoder, {{"started\n"}}, 0, QStringLiteral("sleep 30 & sleep 30 &")));
     ChildProcess child = startChild(encoder, {}, dir.path());
     ASSERT_GT(child.pid, 0);
     // The script ends, leaving two sleepers in its group...
@@ -234,17 +240,12 @@ TEST(ConsumeLines, CountsLineEndsAndKeepsTheUnfinishedLine)
         int lineEnds;
         const char *left;
     } cases[] = {
-        {"", 0, ""},
-        {"no end yet", 0, "no end yet"},
-        {"a\r", 1, ""},
-        {"a\n", 1, ""},
-        {"a\r\n", 1, ""},
-        {"a\r\nb", 1, "b"},
-        {"a\rb\rc", 2, "c"},
-        {"a\r\rb", 2, "b"},
+        {"", 0, ""},         {"no end yet", 0, "no end yet"},
+        {"a\r", 1, ""},      {"a\n", 1, ""},
+        {"a\r\n", 1, ""},    {"a\r\nb", 1, "b"},
+        {"a\rb\rc", 2, "c"}, {"a\r\rb", 2, "b"},
         {"a\n\nb", 1, "b"}, // an LF followed by an LF is one line end
-        {"\r\n\r\n", 2, ""},
-        {"time=10.0 bitrate=1\rtime=11.0 bitrate=1\rtime=1", 2, "time=1"},
+        {"\r\n\r\n", 2, ""}, {"time=10.0 bitrate=1\rtime=11.0 bitrate=1\rtime=1", 2, "time=1"},
     };
     for (const auto &c : cases) {
         QString pending = QString::fromLatin1(c.pending);
@@ -264,18 +265,12 @@ TEST(JobPosition, SpreadsTheRestOfTheScaleOverTheDuration)
     const struct {
         int32_t seconds, base, duration, position;
     } cases[] = {
-        {45, 0, 90, 5000},
-        {45, 37, 90, 4982}, // 4981.5 rounds upward
-        {90, 0, 90, 10000},
-        {1, 0, 3, 3333},
-        {2, 0, 3, 6667},
-        {1, 0, 20000, 1},   // 0.5 rounds upward
-        {1, 0, 20001, 0},
-        {45, 0, 0, 0},      // no duration: no share
-        {45, 0, -5, 0},
-        {2000000, 0, 1, 2147483647}, // 64-bit product, held in range
-        {-1, 0, 3, -3333},
-        {-1, 0, 20000, 0},  // -0.5 rounds upward
+        {45, 0, 90, 5000},  {45, 37, 90, 4982}, // 4981.5 rounds upward
+        {90, 0, 90, 10000}, {1, 0, 3, 3333},
+        {2, 0, 3, 6667},    {1, 0, 20000, 1},            // 0.5 rounds upward
+        {1, 0, 20001, 0},   {45, 0, 0, 0},               // no duration: no share
+        {45, 0, -5, 0},     {2000000, 0, 1, 2147483647}, // 64-bit product, held in range
+        {-1, 0, 3, -3333},  {-1, 0, 20000, 0},           // -0.5 rounds upward
     };
     for (const auto &c : cases)
         EXPECT_EQ(jobPosition(c.seconds, c.base, c.duration), c.position)
@@ -288,8 +283,8 @@ TEST(PercentText, WritesTwoDecimals)
         int32_t value;
         const char *text;
     } cases[] = {
-        {0, "00.00%"}, {5, "00.05%"}, {37, "00.37%"}, {1234, "12.34%"},
-        {5019, "50.19%"}, {10000, "100.00%"},
+        {0, "00.00%"},    {5, "00.05%"},    {37, "00.37%"},
+        {1234, "12.34%"}, {5019, "50.19%"}, {10000, "100.00%"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(percentText(c.value), QString::fromLatin1(c.text)) << c.value;
