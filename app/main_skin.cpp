@@ -4,6 +4,9 @@
 
 #include "app/skin.h"
 #include "app/skincommand.h"
+#include "engine/jobrecord.h"
+#include "preview/previewlib.h"
+#include "preview/previewrules.h"
 
 #include <QAction>
 #include <QMenu>
@@ -108,8 +111,17 @@ void Tfm_main::Skin1MouseDown(const QString &objectName)
 
 void Tfm_main::Skin1MouseUp(const QString &objectName)
 {
-    Q_UNUSED(objectName);
-    // Seeking on "play_bar" in DVD mode belongs to the preview.
+    // Releasing "play_bar" during a DVD preview seeks to the released place.
+    if (!converting && runMode == RunMode::Dvd && objectName == QLatin1String("play_bar") &&
+        previewing) {
+        const int32_t duration = previewRow >= 0 && previewRow < sourceInfos.size()
+                                     ? durationToSeconds(sourceInfos[previewRow].durationText)
+                                     : 0;
+        Seek(seekPositionFor(playBarPosition(), duration, previewStartOffset));
+    }
+    // Every release ends a drag, also one whose preview ended before it, so
+    // that the next preview's bar moves again.
+    barDragging = false;
 }
 
 namespace {

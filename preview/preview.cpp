@@ -1,1 +1,0 @@
-// The preview library (filled by the preview work).
