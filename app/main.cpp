@@ -3,6 +3,7 @@
 #include "app/layout.h"
 #include "app/skin.h"
 #include "dialogs/desktop.h"
+#include "sources/gettime.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -69,7 +70,12 @@ Tfm_main::Tfm_main(const QString &programFolder, const QString &startName, QWidg
     FormCreate();
 }
 
-Tfm_main::~Tfm_main() = default;
+Tfm_main::~Tfm_main()
+{
+    // No encoder program outlives the window, a job's or a probe's.
+    closeRunner(runner, this);
+    endProbe();
+}
 
 void Tfm_main::createControls()
 {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "config/edition.h"
+#include "engine/convertTh.h"
 #include "engine/jobrecord.h"
 #include "sources/sourceinfo.h"
 
@@ -204,6 +205,11 @@ public:
     // "Failed" when its encoder program could not start or exited non-zero.
     void writeJobEnd(int row);
     bool lastJobFailed = false;
+    // The encoder run of the current job: process, pipes and threads.
+    TRunnerState runner;
+    // Starts the next row's job; empty: the run mode's own builder
+    // (buildFileJob or startDvdJob). Tests put their own builder here.
+    std::function<void()> nextJobBuilder;
 
     // ---- Part: command line and batch control (main_batch.cpp) ------------
     void buildFileJob();

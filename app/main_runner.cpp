@@ -1,9 +1,118 @@
 // Running the encoder program for a job and showing its progress.
 #include "app/main.h"
 
-void Tfm_main::startEncoderJob() {}
-void Tfm_main::setJobProgress(int32_t v) { Q_UNUSED(v); }
-void Tfm_main::Timer2Timer() {}
-void Tfm_main::onEncoderExit() {}
-void Tfm_main::killEncoderJob() {}
-void Tfm_main::writeJobEnd(int row) { Q_UNUSED(row); }
+#include "dialogs/desktop.h"
+
+#include <QProgressBar>
+#include <QTimer>
+#include <QTreeWidget>
+#include <algorithm>
+
+namespace {
+
+// The task list's "Status" column.
+constexpr int statusColumn = 4;
+
+// The consume step of a job: every line end of the pending text shows the
+// encoded time of its first "time=" on the bar and in the row.
+void consumeJobOutput(Tfm_main &w, TProcessor *reader)
+{
+    QString &pending = reader->pendingText;
+    if (w.runner.closing || reader != w.runner.reader) {
+        pending.clear(); // output of a run that is no longer current
+        return;
+    }
+    consumeLines(pending, [&w, &pending] {
+        const int32_t n = parseEncodedSeconds(pending);
+        if (n == 0)
+            return;
+        w.Timer2->stop();
+        w.setJobProgress(jobPosition(n, w.progressBase, w.jobRecord.durationSecs));
+    });
+}
+
+} // namespace
+
+void Tfm_main::startEncoderJob()
+{
+    startRunner(
+        runner, jobRecord, this, [this](TProcessor *reader) { consumeJobOutput(*this, reader); },
+        [this](TClientWaitThread *waiter, const ChildEnd &end) {
+            if (waiter != runner.waiter) {
+                // A newer job replaced this one: give back what it holds.
+                ChildProcess own = waiter->child;
+                releaseChild(own);
+                return;
+            }
+            if (runner.closing) {
+                // The window goes: nothing moves on.
+                releaseChild(runner.process);
+                return;
+            }
+            runner.exit = end;
+            onEncoderExit();
+        });
+}
+
+void Tfm_main::setJobProgress(int32_t v)
+{
+    if (!Timer2->isActive())
+        v += progressBase;
+    // The scale ends at 0 and 10000, in the bar and in the row alike.
+    v = std::clamp<int32_t>(v, 0, 10000);
+    ProgressBar1->setValue(v);
+    if (currentJob >= 0 && currentJob <= lv->topLevelItemCount() - 1)
+        lv->topLevelItem(currentJob)->setText(statusColumn, percentText(v));
+}
+
+void Tfm_main::Timer2Timer()
+{
+    progressBase += 1;
+    setJobProgress(progressBase);
+}
+
+void Tfm_main::onEncoderExit()
+{
+    releaseChild(runner.process);
+    // A job fails when its encoder could not start or did not exit with 0;
+    // a job ended by Stop is not a failure.
+    lastJobFailed = !runner.stopRequested && !runner.exit.succeeded();
+    Timer2->stop();
+    setJobProgress(0);
+    currentJob += 1;
+    const int rows = lv->topLevelItemCount();
+    if (currentJob <= rows - 1) {
+        if (nextJobBuilder)
+            nextJobBuilder();
+        else if (runMode == RunMode::Dvd)
+            startDvdJob();
+        else
+            buildFileJob();
+        return;
+    }
+    converting = false;
+    if (currentJob <= rows) {
+        writeJobEnd(currentJob - 1);
+        ProgressBar1->hide();
+        if (finishAction == 1)
+            desktop().openFolder(outputFolder);
+        else if (finishAction == 2)
+            desktop().shutdown(this);
+    }
+}
+
+void Tfm_main::killEncoderJob()
+{
+    if (runner.process.pid <= 0)
+        return;
+    runner.stopRequested = true;
+    killProcessGroup(runner.process.pid);
+}
+
+void Tfm_main::writeJobEnd(int row)
+{
+    if (row < 0 || row >= lv->topLevelItemCount())
+        return;
+    lv->topLevelItem(row)->setText(statusColumn, lastJobFailed ? QStringLiteral("Failed")
+                                                               : QStringLiteral("Finish"));
+}
