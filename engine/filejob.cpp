@@ -5,19 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-// TEMPORARY stand-in until the runner's engine/jobrecord.cpp provides
-// durationToSeconds; removed when that lands.
-namespace {
-int32_t durationToSecondsStandIn(const QString &text)
-{
-    bool ok1 = false, ok2 = false, ok3 = false;
-    const int h = text.mid(0, 2).toInt(&ok1);
-    const int m = text.mid(3, 2).toInt(&ok2);
-    const int s = text.mid(6, 2).toInt(&ok3);
-    return ok1 && ok2 && ok3 ? h * 3600 + m * 60 + s : 0;
-}
-} // namespace
-
 QString outputFolderPath(const QString &folderText)
 {
     if (folderText.trimmed().isEmpty())
@@ -72,7 +59,7 @@ FileJob fillFileJob(const QualityChoices &choices, const Toriginalinfo &row,
     r.aspectOpt = aspectOption(choices, r.sizeOpt);
     r.videoRateOpt = videoOption(choices, row);
     r.audioRateOpt = audioOption(choices, row);
-    r.durationSecs = durationToSecondsStandIn(row.durationText);
+    r.durationSecs = durationToSeconds(row.durationText);
     r.sampleRateOpt = sampleRateOption(choices, r.audioRateOpt);
     r.channelOpt = channelOption(choices);
     r.profileOpts = isDiscProfile(choices.profile) ? targetOption(choices) : profileOpts;

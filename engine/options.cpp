@@ -136,6 +136,20 @@ std::optional<qint64> audioPart(const QualityChoices &choices, const Toriginalin
 
 } // namespace
 
+QualityBox makeQualityBox(const QStringList &items, int index, bool enabled)
+{
+    QualityBox box;
+    box.enabled = enabled;
+    if (index >= 0 && index < items.size()) {
+        box.index = index;
+        box.text = items.at(index);
+        box.original = box.text == QLatin1String("The original width and height") ||
+                       box.text == QLatin1String("The Original Video Quliay") ||
+                       box.text == QLatin1String("The Original Audio Quliay");
+    }
+    return box;
+}
+
 bool isDiscProfile(int profile) { return profile >= 112 && profile <= 114; }
 
 bool isListProfile(int profile) { return profile >= 15 && profile <= 101; }

@@ -10,6 +10,7 @@
 #include "sources/sourceinfo.h"
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <array>
 
@@ -21,6 +22,12 @@ struct QualityBox {
     bool enabled = true;
     bool original = false; // the selected item is the box's original-quality item
 };
+
+// The snapshot of a box from its items, its selected index and whether it is
+// enabled; the original-quality items ("The original width and height",
+// "The Original Video Quliay", "The Original Audio Quliay") are recognised by
+// their text, wherever they stand in the list.
+QualityBox makeQualityBox(const QStringList &items, int index, bool enabled);
 
 // What the builders read from the main window.
 struct QualityChoices {

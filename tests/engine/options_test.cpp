@@ -343,3 +343,32 @@ TEST(OptionBuilders, LargeRatesDoNotWrap)
     QualityChoices tall = choicesFor(120, "100x300000000", 0, 1, 1);
     EXPECT_EQ(estimateBitRate(tall, sourceRow()).video, 3123000000LL);
 }
+
+TEST(OptionBuilders, BoxSnapshots)
+{
+    const QStringList sizes{"320x240", "640x480 (VGA)", "The original width and height"};
+    struct Case {
+        int index;
+        bool enabled;
+        int expectedIndex;
+        const char *text;
+        bool original;
+    } cases[] = {{0, true, 0, "320x240", false},
+                 {1, false, 1, "640x480 (VGA)", false},
+                 {2, true, 2, "The original width and height", true},
+                 {3, true, -1, "", false},
+                 {-1, true, -1, "", false}};
+    for (const Case &c : cases) {
+        const QualityBox box = makeQualityBox(sizes, c.index, c.enabled);
+        EXPECT_EQ(box.index, c.expectedIndex) << c.index;
+        EXPECT_EQ(box.text, QString::fromLatin1(c.text)) << c.index;
+        EXPECT_EQ(box.enabled, c.enabled) << c.index;
+        EXPECT_EQ(box.original, c.original) << c.index;
+    }
+    const QStringList video{"Higher quality", "High quality", "Normal", "Low Quliay",
+                            "Lower Quliay", "The Original Video Quliay"};
+    EXPECT_TRUE(makeQualityBox(video, 5, true).original);
+    EXPECT_FALSE(makeQualityBox(video, 4, true).original);
+    const QStringList audio{"The Original Audio Quliay"};
+    EXPECT_TRUE(makeQualityBox(audio, 0, true).original);
+}
