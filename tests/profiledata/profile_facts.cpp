@@ -39,7 +39,7 @@ bool discTarget(const QString &target, DiscTarget *facts)
     const QString disc = target.mid(target.indexOf(QLatin1Char('-')) + 1);
     DiscTarget f;
     if (disc == QLatin1String("vcd")) {
-        f = {QStringLiteral("mpeg1video"), QStringLiteral("mp2"), 352, pal ? 288 : 240, 44100};
+        f = {QStringLiteral("mpeg1video"), QStringLiteral("mp2"), 352, pal ? 288 : 240, 44100, true};
     } else if (disc == QLatin1String("svcd")) {
         f = {QStringLiteral("mpeg2video"), QStringLiteral("mp2"), 480, pal ? 576 : 480, 44100};
     } else if (disc == QLatin1String("dvd")) {

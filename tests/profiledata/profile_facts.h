@@ -19,6 +19,7 @@ QString lastValue(const QStringList &words, const QStringList &names);
 struct DiscTarget {
     QString videoCodec, audioCodec;
     int width = 0, height = 0, sampleRate = 0;
+    bool stereo = false; // the target forces two channels
 };
 bool discTarget(const QString &target, DiscTarget *facts);
 
