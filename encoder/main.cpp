@@ -1,9 +1,28 @@
-// The encoder program "register.dat". Placeholder until the adapter over
-// FFmpeg lands: it describes nothing and converts nothing.
-#include <cstdio>
+// The encoder program "register.dat": describes a media file ("-i FILE") or
+// converts one ("-y -i INPUT OPTIONS… OUTPUT") with Debian's FFmpeg, printing
+// the lines the converter reads.
+#include "encoder/cmdline.h"
+#include "encoder/process.h"
+#include "encoder/run.h"
 
-int main()
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+int main(int argc, char **argv)
 {
-    std::fprintf(stderr, "register.dat: not built yet\n");
+    using namespace encoder;
+    installSignalHandling();
+    const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    switch (line.mode) {
+    case CommandLine::Mode::Probe:
+        return runProbe(line.input);
+    case CommandLine::Mode::Convert:
+        return runConversion(line);
+    case CommandLine::Mode::Invalid:
+        break;
+    }
+    writeAll(STDOUT_FILENO,
+             "register.dat: usage: register.dat -i FILE | register.dat -y -i INPUT [OPTIONS] OUTPUT\r\n");
     return 1;
 }

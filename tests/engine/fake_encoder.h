@@ -4,11 +4,17 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QThread>
+#include <cerrno>
+#include <csignal>
+#include <sys/prctl.h>
+#include <sys/wait.h>
 
 struct FakeOutput {
     QByteArray bytes; // written by one printf
@@ -25,8 +31,8 @@ inline QString printfBytes(const QByteArray &bytes)
 }
 
 // Writes the script at `path`. Beside it, "<path>.args" receives the
-// arguments (each ended by a zero byte) and "<path>.cwd" the working
-// folder. `before` is shell text run before the output (for example to
+// arguments (each ended by a zero byte), "<path>.cwd" the working folder
+// and "<path>.pid" its process id (written last). `before` is shell text run before the output (for example to
 // start children).
 inline bool writeFakeEncoder(const QString &path, const QList<FakeOutput> &outputs, int status,
                              const QString &before = {})
@@ -35,6 +41,7 @@ inline bool writeFakeEncoder(const QString &path, const QList<FakeOutput> &outpu
     const QString quoted = QLatin1Char('\'') + path + QLatin1Char('\'');
     script += QStringLiteral("for a in \"$@\"; do printf '%s\\000' \"$a\"; done > %1.args\n").arg(quoted);
     script += QStringLiteral("pwd > %1.cwd\n").arg(quoted);
+    script += QStringLiteral("echo $$ > %1.pid.new && mv %1.pid.new %1.pid\n").arg(quoted);
     script += before + QLatin1Char('\n');
     for (const FakeOutput &output : outputs) {
         script += printfBytes(output.bytes);
@@ -51,7 +58,7 @@ inline bool writeFakeEncoder(const QString &path, const QList<FakeOutput> &outpu
                                QFileDevice::ExeOwner);
 }
 
-// What the fake recorded about its last start ("args", "cwd").
+// What the fake recorded about its last start ("args", "cwd", "pid").
 inline QByteArray fakeRecord(const QString &encoderPath, const QString &what)
 {
     QFile file(encoderPath + QLatin1Char('.') + what);
@@ -71,6 +78,22 @@ inline QStringList fakeArguments(const QString &encoderPath)
     return args;
 }
 
+// The process id of the fake's start, once it has written it (0 when it
+// has not within `ms` milliseconds). Removes the record.
+inline pid_t fakeStarted(const QString &encoderPath, int ms = 10000)
+{
+    QFile file(encoderPath + QStringLiteral(".pid"));
+    for (QDeadlineTimer deadline(ms); !deadline.hasExpired(); QThread::msleep(10)) {
+        if (file.open(QIODevice::ReadOnly)) {
+            const pid_t pid = file.readAll().trimmed().toInt();
+            file.close();
+            file.remove();
+            return pid;
+        }
+    }
+    return 0;
+}
+
 // The number of descriptors open in this process.
 inline int openDescriptorCount()
 {
@@ -86,12 +109,6 @@ inline int threadCount()
         QDir(QStringLiteral("/proc/self/task")).entryList(QDir::NoDotAndDotDot | QDir::Dirs).size());
 }
 
-#include <QDeadlineTimer>
-#include <QThread>
-#include <cerrno>
-#include <csignal>
-#include <sys/prctl.h>
-#include <sys/wait.h>
 
 // Makes this process the reaper of orphans started below it, so that a test
 // can reap the leftovers of a killed process group itself and then see the

@@ -1,0 +1,53 @@
+// Running the built encoder program in tests, and reading its output the way
+// the converter does (the probe's line rules, the runner's "time=" rule).
+#pragma once
+
+#include <QByteArray>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+#include <sys/types.h>
+
+struct EncoderResult {
+    QByteArray output; // standard output and error, as one pipe carries them
+    int exitCode = -1;
+    bool crashed = false;
+};
+
+// build/bin/register.dat
+QString encoderProgram();
+
+// Runs the encoder program from the program folder with `args`, its
+// standard input a pipe on which nothing is written.
+EncoderResult runEncoder(const QStringList &args,
+                         const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
+                         const QString &workDir = QStringLiteral(PROGRAM_DIR));
+
+// The five values the converter's probe takes from a description, read by
+// its own consume step (the description arriving as one chunk).
+struct ProbeValues {
+    QByteArray duration;  // the 8 characters after "Duration: "
+    QByteArray totalRate; // the word before " kb/s" on the first line with "bitrate:"
+    QByteArray videoRate; // … on the first line with "Video:"
+    QByteArray audioRate; // … on the first line with "Audio:"
+    QByteArray frameSize; // around the first "x" after "Video:"
+};
+ProbeValues readProbeValues(const QByteArray &text);
+
+// The converter's progress rule (parseEncodedSeconds): the whole seconds of
+// the first "time=", 0 when it is no whole number.
+int encodedSeconds(const QByteArray &text);
+
+// "hh:mm:ss" to seconds, 0 for anything else (durationToSeconds).
+int clockSeconds(const QByteArray &text);
+
+// The lines of an output, cut after every CR or LF (a CR LF pair is one end);
+// each line keeps its end.
+QList<QByteArray> outputLines(const QByteArray &output);
+
+// Processes whose parent is `pid`.
+QList<pid_t> childrenOf(pid_t pid);
+// True while `pid` runs (a zombie counts as ended).
+bool isRunning(pid_t pid);
+// Waits up to `ms` for `pid` to end.
+bool waitEnded(pid_t pid, int ms);
