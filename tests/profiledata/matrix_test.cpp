@@ -146,9 +146,7 @@ EncoderRun runEncoder(const intputrec &job)
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setWorkingDirectory(job.workDir);
-    // TEMPORARY stand-in until the encoder program lands: FFmpeg itself
-    // with the same arguments.
-    process.start(QStringLiteral("ffmpeg"), QStringList{"-nostdin", "-hide_banner"} + encoderArguments(job));
+    process.start(job.encoderPath, encoderArguments(job));
     process.closeWriteChannel();
     run.finished = process.waitForFinished(300000);
     if (!run.finished)
