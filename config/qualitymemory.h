@@ -15,7 +15,7 @@
 #include <span>
 
 // The four quality boxes, in the order of their keys.
-enum QualityBox { SizeBox = 0, VideoRateBox = 1, AudioRateBox = 2, ChannelBox = 3 };
+enum QualityBoxKey { SizeBox = 0, VideoRateBox = 1, AudioRateBox = 2, ChannelBox = 3 };
 inline constexpr int qualityBoxCount = 4;
 
 // The key of a box: "size", "video bitrate", "audio bitrate", "Channel".

@@ -21,7 +21,8 @@ class PartialFolder
 public:
     explicit PartialFolder(const QStringList &missing)
     {
-        QFile::link(programFolder + QStringLiteral("skn.skn"), path() + QStringLiteral("skn.skn"));
+        for (const char *name : {"skn.skn", "profiles.pop", "register.dat"})
+            QFile::link(programFolder + QLatin1String(name), path() + QLatin1String(name));
         for (const QString &relative : pictures::allPicturePaths()) {
             if (missing.contains(relative))
                 continue;
@@ -80,9 +81,14 @@ TEST(PickerPictures, EachStepReadsItsFilesAfresh)
         std::function<void()> act;
         QStringList reads;
     };
+    // A first start shows category 1 and highlights profile 1, the saved
+    // defaults: the first steps put those back to normal.
+    ASSERT_EQ(w->currentCategory, 1);
+    ASSERT_EQ(w->currentProfile, 1);
     const std::vector<Step> steps = {
-        {[&] { w->openPicker(8); }, {"images/main/move/img_video1.bmp"}},
-        {[&] { pointAt(image(w, "btim_8")); }, {"images/sub/move/8.bmp"}},
+        {[&] { w->openPicker(8); },
+         {"images/main/general/img_video1.bmp", "images/main/move/img_video1.bmp"}},
+        {[&] { pointAt(image(w, "btim_8")); }, {"images/sub/general/1.bmp", "images/sub/move/8.bmp"}},
         {[&] { pointAt(image(w, "btim_9")); },
          {"images/sub/general/8.bmp", "images/sub/move/9.bmp"}},
         // Moving within one button reads nothing.
