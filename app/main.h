@@ -11,6 +11,7 @@
 #include "config/edition.h"
 #include "engine/convertTh.h"
 #include "engine/jobrecord.h"
+#include "engine/options.h"
 #include "sources/sourceinfo.h"
 
 #include <QPointer>
@@ -228,6 +229,10 @@ public:
     std::function<void()> nextJobBuilder;
 
     // ---- Part: command line and batch control (main_batch.cpp) ------------
+    // The user's choices as the option builders read them.
+    QualityChoices qualityChoices() const;
+    // The "Output Size" text of row `row` for `choices`.
+    QString outputSizeText(const QualityChoices &choices, int row) const;
     void buildFileJob();
     void startBatch();
     void stopBatch();

@@ -1,7 +1,120 @@
 // The file job builder, batch start and stop, and the output-size column.
 #include "app/main.h"
 
-void Tfm_main::buildFileJob() {}
-void Tfm_main::startBatch() {}
-void Tfm_main::stopBatch() {}
-void Tfm_main::refreshEstimates() {}
+#include "dialogs/desktop.h"
+#include "engine/estimate.h"
+#include "engine/filejob.h"
+#include "engine/options.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr int outputSizeColumn = 3;
+constexpr int statusColumn = 4;
+
+QualityBox snapshotOf(const QComboBox *box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return makeQualityBox(items, box->currentIndex(), box->isEnabled());
+}
+
+} // namespace
+
+QualityChoices Tfm_main::qualityChoices() const
+{
+    QualityChoices c;
+    c.profile = currentProfile;
+    c.displayName = profileDisplayName;
+    for (int i = 0; i < 5; ++i)
+        c.videoRates[static_cast<size_t>(i)] = profileVideoRates[i];
+    c.size = snapshotOf(cb_size);
+    c.video = snapshotOf(cb_videobitrate);
+    c.audio = snapshotOf(cb_audiobitrate);
+    c.channel = snapshotOf(cb_channel);
+    return c;
+}
+
+QString Tfm_main::outputSizeText(const QualityChoices &choices, int row) const
+{
+    const Toriginalinfo &record = sourceInfos.at(row);
+    return formatOutputSize(estimateBitRate(choices, record).total,
+                            durationToSeconds(record.durationText));
+}
+
+void Tfm_main::buildFileJob()
+{
+    if (currentJob > 0)
+        writeJobEnd(currentJob - 1);
+    outputFolder = ed_output->text();
+    const FileJob job = fillFileJob(qualityChoices(), sourceInfos.at(currentJob), outputFolder,
+                                    jobRecord.profileOpts, jobRecord);
+    if (!job.ready) {
+        // The output folder was emptied during the batch: end it here
+        // rather than guess where the files should go.
+        desktop().warning(this, QString::fromLatin1(noOutputFolderMessage));
+        converting = false;
+        Timer2->stop();
+        ProgressBar1->hide();
+        currentJob = lv->topLevelItemCount() + 1;
+        return;
+    }
+    outputFolder = job.outputFolder;
+    jobRecord = job.record;
+    startEncoderJob();
+}
+
+void Tfm_main::startBatch()
+{
+    if (previewing) {
+        desktop().warning(this, QStringLiteral("Please first stop play!"));
+        return;
+    }
+    if (converting) {
+        desktop().warning(this, QStringLiteral("Please first stop convert!"));
+        return;
+    }
+    if (lv->topLevelItemCount() == 0)
+        return;
+    if (runMode == RunMode::File && outputFolderPath(ed_output->text()).isEmpty()) {
+        desktop().warning(this, QString::fromLatin1(noOutputFolderMessage));
+        return;
+    }
+    currentJob = 0;
+    progressBase = 0;
+    ProgressBar1->show();
+    converting = true;
+    if (runMode == RunMode::Dvd)
+        startDvdJob();
+    else
+        buildFileJob();
+}
+
+void Tfm_main::stopBatch()
+{
+    if (!converting)
+        return;
+    killEncoderJob();
+    if (QTreeWidgetItem *row = lv->topLevelItem(currentJob))
+        row->setText(statusColumn, QStringLiteral("Stop"));
+    ProgressBar1->hide();
+    currentJob = lv->topLevelItemCount() + 1;
+    converting = false;
+    Timer2->stop();
+}
+
+void Tfm_main::refreshEstimates()
+{
+    const QualityChoices choices = qualityChoices();
+    const int rows = lv->topLevelItemCount();
+    lv->setUpdatesEnabled(false);
+    for (int i = 0; i < rows && i < sourceInfos.size(); ++i)
+        lv->topLevelItem(i)->setText(outputSizeColumn, outputSizeText(choices, i));
+    lv->setUpdatesEnabled(true);
+}

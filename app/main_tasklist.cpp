@@ -1,10 +1,140 @@
 // The file task list: adding files and folders, removing and clearing rows.
 #include "app/main.h"
 
+#include "dialogs/desktop.h"
+#include "dialogs/dir.h"
+#include "engine/filejob.h"
+#include "sources/gettime.h"
+#include "sources/tasklist.h"
 
-void Tfm_main::addFiles() {}
-void Tfm_main::addFolder() {}
-void Tfm_main::addSourceFile(const QString &path) { Q_UNUSED(path); }
-void Tfm_main::removeSelected() {}
-void Tfm_main::clearList() {}
-void Tfm_main::lvMouseDown() { hidePicker(); }
+#include <QApplication>
+#include <QDir>
+#include <QTreeWidget>
+
+namespace {
+
+// When rows exist and none is selected, the first one is.
+void selectFirstRowIfNone(QTreeWidget *lv)
+{
+    if (lv->topLevelItemCount() > 0 && lv->selectedItems().isEmpty()) {
+        lv->setCurrentItem(lv->topLevelItem(0));
+        lv->topLevelItem(0)->setSelected(true);
+    }
+}
+
+} // namespace
+
+void Tfm_main::addFiles()
+{
+    if (converting) {
+        desktop().warning(this, QStringLiteral("Please first stop convert!"));
+        return;
+    }
+    const QStringList files =
+        desktop().chooseFiles(this, QStringLiteral("Add Files"), addFilesFilters());
+    if (!files.isEmpty()) {
+        lv->show();
+        for (const QString &file : files)
+            addSourceFile(file);
+    }
+    selectFirstRowIfNone(lv);
+}
+
+void Tfm_main::addFolder()
+{
+    if (converting) {
+        desktop().warning(this, QStringLiteral("Please first stop convert!"));
+        return;
+    }
+    const QString folder = fm_dir->chooseFolder(QStringLiteral("File Directory"));
+    if (folder.isEmpty())
+        return;
+    lv->show();
+    // Every kind of entry, in the order the file system gives them; the
+    // folder is not searched recursively.
+    const QStringList entries =
+        QDir(folder).entryList(QStringList{QStringLiteral("*")},
+                               QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                               QDir::Unsorted);
+    const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    for (const QString &entry : entries) {
+        if (!isFolderScanEntry(entry))
+            continue;
+        QApplication::processEvents();
+        QApplication::processEvents();
+        addSourceFile(prefix + entry);
+    }
+    selectFirstRowIfNone(lv);
+}
+
+void Tfm_main::addSourceFile(const QString &path)
+{
+    startProbe(path, jobRecord);
+    waitForProbe();
+    const QString caption = sourceCaption(path);
+    if (!isWholeNumber(probeTotalRate))
+        return;
+
+    ProbeValues values{probeDuration, probeTotalRate, probeVideoRate, probeAudioRate,
+                       probeFrameSize};
+    auto *row = new QTreeWidgetItem(lv);
+    currentJob = lv->topLevelItemCount() - 1;
+    fillMissingRates(values);
+    sourceInfos.resize(lv->topLevelItemCount());
+    sourceInfos[currentJob] = sourceRecordFor(path, values);
+
+    row->setText(0, caption);
+    row->setText(1, values.frameSize);
+    row->setText(2, values.duration);
+    row->setText(3, outputSizeText(qualityChoices(), currentJob));
+    row->setText(4, QStringLiteral("Status"));
+    if (lvCheckBoxes)
+        row->setCheckState(0, Qt::Checked);
+}
+
+void Tfm_main::removeSelected()
+{
+    if (previewing) {
+        desktop().warning(this, QStringLiteral("Please first stop play!"));
+        return;
+    }
+    if (converting) {
+        desktop().warning(this, QStringLiteral("Please first stop convert!"));
+        return;
+    }
+    if (lv->selectedItems().isEmpty())
+        return;
+    QVector<bool> selected;
+    for (int i = 0; i < lv->topLevelItemCount(); ++i)
+        selected << lv->topLevelItem(i)->isSelected();
+    const RowRemoval removal = removeSelectedRows(sourceInfos, selected);
+    for (int index : removal.deletedAt)
+        delete lv->takeTopLevelItem(index);
+    if (removal.selectAfter >= 0) {
+        QTreeWidgetItem *row = lv->topLevelItem(removal.selectAfter);
+        lv->setCurrentItem(row);
+        row->setSelected(true);
+    }
+}
+
+void Tfm_main::clearList()
+{
+    if (previewing) {
+        desktop().warning(this, QStringLiteral("Please first stop play!"));
+        return;
+    }
+    if (converting) {
+        desktop().warning(this, QStringLiteral("Please first stop convert!"));
+        return;
+    }
+    if (lv->topLevelItemCount() == 0)
+        return;
+    if (desktop().confirm(this, QStringLiteral("Are you sure to remove all the files from filelist?\n"
+                                               "Not delete from your computer.")))
+        lv->clear();
+}
+
+void Tfm_main::lvMouseDown()
+{
+    hidePicker();
+}
