@@ -215,7 +215,10 @@ TEST_P(RefusedWhilePlaying, WithThePlayMessage)
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, RefusedWhilePlaying,
-    ::testing::Values(RefusedCase{"close", "information", "Please first stop play!"}),
+    ::testing::Values(RefusedCase{"close", "information", "Please first stop play!"},
+                      RefusedCase{"converter", "warning", "Please first stop play!"},
+                      RefusedCase{"remove", "warning", "Please first stop play!"},
+                      RefusedCase{"clear", "warning", "Please first stop play!"}),
     [](const auto &info) { return std::string(info.param.command); });
 
 TEST_F(Preview, PlayWhilePlayingStartsNothing)
