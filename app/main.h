@@ -276,5 +276,13 @@ protected:
 
 private:
     void createControls();
+    // Shows "Please first stop play!" or "Please first stop convert!" and
+    // returns true while the preview plays or a batch runs.
+    bool refusedWhileBusy();
     bool shown_ = false;
 };
+
+struct ComboModel;
+// The plain view of one drop-down list of the window: items, selection and
+// whether it is enabled.
+ComboModel comboModel(const QComboBox *box);

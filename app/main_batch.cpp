@@ -5,6 +5,7 @@
 #include "engine/estimate.h"
 #include "engine/filejob.h"
 #include "engine/options.h"
+#include "profiles/qualityboxes.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -19,10 +20,8 @@ constexpr int statusColumn = 4;
 
 QualityBox snapshotOf(const QComboBox *box)
 {
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    return makeQualityBox(items, box->currentIndex(), box->isEnabled());
+    const ComboModel model = comboModel(box);
+    return makeQualityBox(model.items, model.selected, model.enabled);
 }
 
 } // namespace
@@ -72,14 +71,8 @@ void Tfm_main::buildFileJob()
 
 void Tfm_main::startBatch()
 {
-    if (previewing) {
-        desktop().warning(this, QStringLiteral("Please first stop play!"));
+    if (refusedWhileBusy())
         return;
-    }
-    if (converting) {
-        desktop().warning(this, QStringLiteral("Please first stop convert!"));
-        return;
-    }
     if (lv->topLevelItemCount() == 0)
         return;
     if (runMode == RunMode::File && outputFolderPath(ed_output->text()).isEmpty()) {

@@ -8,9 +8,7 @@
 
 #include <QComboBox>
 
-namespace {
-
-ComboModel modelOf(const QComboBox *box)
+ComboModel comboModel(const QComboBox *box)
 {
     ComboModel model;
     for (int i = 0; i < box->count(); ++i)
@@ -20,9 +18,11 @@ ComboModel modelOf(const QComboBox *box)
     return model;
 }
 
+namespace {
+
 void applyModel(QComboBox *box, const ComboModel &model)
 {
-    if (modelOf(box).items != model.items) {
+    if (comboModel(box).items != model.items) {
         box->clear();
         box->addItems(model.items);
     }
@@ -38,7 +38,7 @@ template <typename Change> void changeQualityBoxes(Tfm_main &w, Change change)
     QComboBox *const combos[4] = {w.cb_size, w.cb_videobitrate, w.cb_audiobitrate, w.cb_channel};
     QualityBoxes boxes;
     for (int i = 0; i < 4; ++i)
-        boxes.box(i) = modelOf(combos[i]);
+        boxes.box(i) = comboModel(combos[i]);
     VideoRates rates;
     std::copy(std::begin(w.profileVideoRates), std::end(w.profileVideoRates), rates.begin());
     const ProfileRules rules{w.currentProfile, w.runMode, profileExtension(w.profileDisplayName)};

@@ -24,6 +24,19 @@ void selectFirstRowIfNone(QTreeWidget *lv)
 
 } // namespace
 
+bool Tfm_main::refusedWhileBusy()
+{
+    if (previewing) {
+        desktop().warning(this, QStringLiteral("Please first stop play!"));
+        return true;
+    }
+    if (converting) {
+        desktop().warning(this, QStringLiteral("Please first stop convert!"));
+        return true;
+    }
+    return false;
+}
+
 void Tfm_main::addFiles()
 {
     if (converting) {
@@ -94,14 +107,8 @@ void Tfm_main::addSourceFile(const QString &path)
 
 void Tfm_main::removeSelected()
 {
-    if (previewing) {
-        desktop().warning(this, QStringLiteral("Please first stop play!"));
+    if (refusedWhileBusy())
         return;
-    }
-    if (converting) {
-        desktop().warning(this, QStringLiteral("Please first stop convert!"));
-        return;
-    }
     if (lv->selectedItems().isEmpty())
         return;
     QVector<bool> selected;
@@ -119,14 +126,8 @@ void Tfm_main::removeSelected()
 
 void Tfm_main::clearList()
 {
-    if (previewing) {
-        desktop().warning(this, QStringLiteral("Please first stop play!"));
+    if (refusedWhileBusy())
         return;
-    }
-    if (converting) {
-        desktop().warning(this, QStringLiteral("Please first stop convert!"));
-        return;
-    }
     if (lv->topLevelItemCount() == 0)
         return;
     if (desktop().confirm(this, QStringLiteral("Are you sure to remove all the files from filelist?\n"

@@ -7,11 +7,11 @@
 //   build/bench/bench_preview_memory [count]
 #include "app/forms.h"
 #include "app/main.h"
+#include "bench_support.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
@@ -31,31 +31,16 @@ long residentKiB()
     return -1;
 }
 
-bool makeClip(const QString &path)
-{
-    QProcess ffmpeg;
-    ffmpeg.start(QStringLiteral("ffmpeg"),
-                 {"-hide_banner", "-nostdin", "-y", "-v", "error", "-f", "lavfi", "-i",
-                  "testsrc2=size=320x240:rate=25:duration=4", "-f", "lavfi", "-i",
-                  "sine=frequency=440:sample_rate=44100:duration=4", "-ac", "2", path});
-    return ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    QApplication application(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
+    BenchApp application(argc, argv);
     const int count = argc > 1 ? std::max(1, atoi(argv[1])) : 100;
 
     QTemporaryDir dir;
     const QString clip = dir.filePath(QStringLiteral("clip.mp4"));
-    if (!makeClip(clip)) {
+    if (!makeBenchClip(clip, 4)) {
         std::fprintf(stderr, "ffmpeg could not make the clip\n");
         return 1;
     }

@@ -7,6 +7,7 @@
 //   build/bench/bench_tasklist [clips] [rows]
 #include "app/forms.h"
 #include "app/main.h"
+#include "bench_support.h"
 #include "dialogs/dir.h"
 
 #include <QApplication>
@@ -24,17 +25,6 @@
 #include <vector>
 
 namespace {
-
-bool makeClip(const QString &path)
-{
-    QProcess ffmpeg;
-    ffmpeg.start(QStringLiteral("ffmpeg"),
-                 {"-hide_banner", "-nostdin", "-y", "-v", "error", "-f", "lavfi", "-i",
-                  "testsrc2=size=320x240:rate=25:duration=2", "-f", "lavfi", "-i",
-                  "sine=frequency=440:sample_rate=44100:duration=2", "-c:v", "libx264", "-c:a",
-                  "aac", "-ac", "2", path});
-    return ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0;
-}
 
 double ffprobeSeconds(const QStringList &files)
 {
@@ -72,18 +62,13 @@ double median(std::vector<double> values)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    QApplication application(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
+    BenchApp application(argc, argv);
     const int clips = argc > 1 ? std::max(1, atoi(argv[1])) : 200;
     const int rows = argc > 2 ? std::max(1, atoi(argv[2])) : 10000;
 
     QTemporaryDir dir;
     const QString first = dir.filePath(QStringLiteral("clip_000.mp4"));
-    if (!makeClip(first)) {
+    if (!makeBenchClip(first, 2, {"-c:v", "libx264", "-c:a", "aac"})) {
         std::fprintf(stderr, "ffmpeg could not make the clip\n");
         return 1;
     }

@@ -103,16 +103,6 @@ private:
     QTemporaryDir dir_;
 };
 
-// The plain view of one box of the window.
-inline ComboModel comboModel(const QComboBox *box)
-{
-    ComboModel model;
-    for (int i = 0; i < box->count(); ++i)
-        model.items << box->itemText(i);
-    model.selected = box->currentIndex();
-    model.enabled = box->isEnabled();
-    return model;
-}
 
 inline QualityBoxes qualityBoxesOf(const Tfm_main &w)
 {
