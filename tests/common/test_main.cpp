@@ -4,6 +4,7 @@
 #include "common/recording_desktop.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <clocale>
 #include <gtest/gtest.h>
@@ -15,6 +16,13 @@ int main(int argc, char **argv)
     // No test reads or writes the user's own settings.
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    // CI shells often have no session; Qt wants a private runtime folder.
+    QTemporaryDir runtime;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    }
     QApplication application(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     ::testing::InitGoogleTest(&argc, argv);
