@@ -43,7 +43,7 @@ public:
     Tfm_main(const QString &programFolder, const QString &startName, QWidget *parent = nullptr);
     ~Tfm_main() override;
 
-    // ---- Part: startup, run mode and window lifecycle (main.cpp) ----------
+    // ---- Startup, run mode and window lifecycle (main.cpp) ----------
     void FormCreate();
     void FormShow();
     // True when the close may go on; on allow the settings are saved.
@@ -124,7 +124,7 @@ public:
     QFrame *subPanels(int i) const;
     static constexpr int subPanelCount = 19;
 
-    // ---- Part: skin surface and command dispatch (main_skin.cpp) ----------
+    // ---- Skin surface and command dispatch (main_skin.cpp) ----------
     void loadSkin();
     void Skin1Click(const QString &objectName);
     void Skin1MouseDown(const QString &objectName);
@@ -138,7 +138,7 @@ public:
     QMenu *pop_file = nullptr;
     QMenu *pop_dvd = nullptr;
     QMenu *pop_help = nullptr;
-    // Skin texts and the slider written by other parts; each does nothing
+    // Skin texts and the slider written by other subsystems; each does nothing
     // when the skin lacks the object.
     void setSkinText(const QString &objectName, const QString &text);
     void setPlayBarPosition(int position);
@@ -149,7 +149,7 @@ public:
     QPointer<TSkinObject> skin_play_time;
     QPointer<TSkinObject> skin_play_bar;
 
-    // ---- Part: output folder, finish action, about and help (main_dialogs.cpp)
+    // ---- Output folder, finish action, about and help (main_dialogs.cpp)
     void browseOutputFolder();  // skin command "browse"
     void openOutputFolder();    // skin command "open"
     void showFinishSettings();  // skin command "settings"
@@ -157,7 +157,7 @@ public:
     void openHelpPage();        // "Help", "Our Website"
     void openContactPage();     // "Support", "Contact us"
 
-    // ---- Part: profile catalogue and picker (main_picker.cpp) -------------
+    // ---- Profile catalogue and picker (main_picker.cpp) -------------
     // Creates the category images, the profile buttons and the strips.
     void createPickerControls();
     void showProfileName(int n);
@@ -183,7 +183,7 @@ public:
     QLabel *btim[133] = {};
     QLabel *categoryImage[14] = {};
 
-    // ---- Part: picker images ---------------------------------------------
+    // ---- Picker images ---------------------------------------------
     // Each returns false when the picture could not be loaded (the error box
     // has then been shown).
     bool highlightButton(int n);
@@ -192,7 +192,7 @@ public:
     bool resetCategoryPicture(int c);
     bool refreshHeaderImage();
 
-    // ---- Part: profile definition file and quality boxes (main_profile.cpp)
+    // ---- Profile definition file and quality boxes (main_profile.cpp)
     void loadProfile(int n);
     void fillSizeList(const QString &line);
     void storeVideoRates(const QString &line);
@@ -201,7 +201,7 @@ public:
     void cb_audiobitrateChange();
     QString profileVideoRates[5];
 
-    // ---- Part: saved settings and quality memory (main_settings.cpp) -------
+    // ---- Saved settings and quality memory (main_settings.cpp) -------
     void loadSettings();
     void saveSettings();
     void saveQualityChoices(int n);
@@ -211,7 +211,7 @@ public:
     QString settingsPath;
     QString qualityMemoryPath;
 
-    // ---- Part: encoder runner and progress (main_runner.cpp) --------------
+    // ---- Encoder runner and progress (main_runner.cpp) --------------
     void startEncoderJob();
     void setJobProgress(int32_t v);
     void Timer2Timer();
@@ -228,7 +228,7 @@ public:
     // (buildFileJob or startDvdJob). Tests put their own builder here.
     std::function<void()> nextJobBuilder;
 
-    // ---- Part: command line and batch control (main_batch.cpp) ------------
+    // ---- Command line and batch control (main_batch.cpp) ------------
     // The user's choices as the option builders read them.
     QualityChoices qualityChoices() const;
     // The "Output Size" text of row `row` for `choices`.
@@ -238,7 +238,7 @@ public:
     void stopBatch();
     void refreshEstimates();
 
-    // ---- Part: file task list (main_tasklist.cpp) -------------------------
+    // ---- File task list (main_tasklist.cpp) -------------------------
     void addFiles();
     void addFolder();
     void addSourceFile(const QString &path);
@@ -246,7 +246,7 @@ public:
     void clearList();
     void lvMouseDown();
 
-    // ---- Part: preview (main_preview.cpp) ---------------------------------
+    // ---- Preview (main_preview.cpp) ---------------------------------
     void startFilePreview();
     void playPreview(const QString &mediaReference, bool filePreview);
     void onPreviewPosition(double p);

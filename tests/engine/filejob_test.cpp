@@ -57,7 +57,7 @@ TEST(FileJob, CaptionsAndFolders)
               QDir::current().absoluteFilePath(QStringLiteral("rel")) + QLatin1Char('/'));
 }
 
-// The job record of the Part's example, with every slot, in a folder that
+// The worked example of a job record, with every slot, in a folder that
 // does not exist yet.
 TEST(FileJob, FillsTheRecordAndCreatesTheFolder)
 {

@@ -105,7 +105,7 @@ namespace {
 QString videoDescription(const QStringList &words)
 {
     static const QMap<QString, QString> names{
-        {"mpeg4", "MPEG-4 Part 2"}, {"libxvid", "MPEG-4 Part 2 (Xvid)"},
+        {"mpeg4", "MPEG-4 Visual"}, {"libxvid", "MPEG-4 Visual (Xvid)"},
         {"libx264", "H.264"},       {"msmpeg4", "MS-MPEG4 v3"},
         {"wmv2", "WMV 8"},          {"rv20", "RealVideo 2"},
         {"h263", "H.263"},          {"flv", "Sorenson Spark (FLV1)"},
