@@ -58,6 +58,13 @@ int nearestAmrNbRate(int64_t bitRate)
     return best;
 }
 
+int amrNbJobRate(const OutputRequest &request)
+{
+    if (request.audioBitRate.empty())
+        return 12200;
+    return nearestAmrNbRate(parseBitRate(request.audioBitRate).value_or(12200));
+}
+
 std::optional<int64_t> h264LevelMaxBitRate(std::string_view level, std::string_view profile)
 {
     const std::string text = lower(level);
@@ -76,7 +83,7 @@ std::optional<int64_t> h264LevelMaxBitRate(std::string_view level, std::string_v
                                     [idc](const LevelLimit &l) { return l.idc == idc; });
     if (limit == kH264Levels.end())
         return std::nullopt;
-    // The VCL factor of Table A-1 per profile.
+    // The H.264 per-profile bit-rate factor (cpbBrVclFactor).
     const std::string p = lower(profile);
     int64_t factor = 1250; // x264 writes High unless told otherwise
     if (p == "baseline" || p == "main" || p == "extended" || p == "constrained_baseline")
@@ -113,8 +120,8 @@ std::optional<RateChange> planAudioRate(const OutputRequest &request, const Audi
         return std::nullopt;
     std::optional<int64_t> use;
     if (isAmrNbEncoderName(audio.encoder)) {
-        if (nearestAmrNbRate(*asked) != *asked)
-            use = nearestAmrNbRate(*asked);
+        if (const int rate = amrNbJobRate(request); rate != *asked)
+            use = rate;
     } else {
         use = fittingAudioBitRate(audio.encoder, audio.sampleRate, audio.channels, *asked, opens);
     }
@@ -122,10 +129,10 @@ std::optional<RateChange> planAudioRate(const OutputRequest &request, const Audi
         return std::nullopt;
     RateChange change;
     change.options = {"-b:a", std::to_string(*use)};
-    const int rate = isAmrNbEncoderName(audio.encoder) ? 8000 : audio.sampleRate;
     change.message = "register.dat: audio bit rate " + std::to_string(*asked) + " is " +
                      (*use < *asked ? "above" : "below") + " what " + displayCodec(audio.encoder) +
-                     " takes at " + std::to_string(rate) + " Hz; using " + std::to_string(*use);
+                     " takes at " + std::to_string(audio.sampleRate) + " Hz; using " +
+                     std::to_string(*use);
     return change;
 }
 

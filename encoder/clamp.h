@@ -17,6 +17,9 @@ namespace encoder {
 const std::vector<int> &amrNbRates();
 // The highest AMR-NB rate not above `bitRate` (the lowest for less).
 int nearestAmrNbRate(int64_t bitRate);
+// The AMR-NB rate a job encodes at: the nearest rate to the asked audio bit
+// rate, 12200 when none is asked or it is no bit rate.
+int amrNbJobRate(const OutputRequest &request);
 
 // The maximum video bit rate (bits per second) of an H.264 level ("3", "3.0",
 // "30", "1b", "4.1") for a profile ("baseline", "main", "high", "high10",
@@ -41,7 +44,7 @@ std::optional<int64_t> fittingAudioBitRate(const std::string &encoder, int sampl
 
 struct AudioContext {
     std::string encoder; // the encoder FFmpeg will use (explicit or the container's default)
-    int sampleRate = 0;  // the output's rate (asked, else the source's)
+    int sampleRate = 0;  // the output's rate (asked, else the source's; 8000 for AMR-NB)
     int channels = 0;
 };
 

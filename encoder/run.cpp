@@ -152,7 +152,7 @@ std::vector<std::string> inputArguments(const CommandLine &line)
 // FFmpeg decodes the audio to 8000 Hz mono samples, this program encodes
 // them, and a second FFmpeg muxes the AMR stream (copied) with the video,
 // whose console is the one relayed.
-int runAmrJob(const CommandLine &line, const OutputRequest &request, int bitRate, bool withVideo,
+int runAmrJob(const CommandLine &line, int bitRate, bool withVideo,
               const std::vector<std::string> &videoExtra)
 {
     const std::vector<std::string> decodeArgs = {
@@ -171,7 +171,6 @@ int runAmrJob(const CommandLine &line, const OutputRequest &request, int bitRate
     muxArgs.insert(muxArgs.end(), options.begin(), options.end());
     muxArgs.insert(muxArgs.end(), videoExtra.begin(), videoExtra.end());
     muxArgs.insert(muxArgs.end(), {"-c:a", "copy", outputArgument(line.output)});
-    (void)request;
 
     int pcm[2], amr[2], decodeConsole[2], muxConsole[2];
     if (!makePipe(pcm) || !makePipe(amr) || !makePipe(decodeConsole) || !makePipe(muxConsole))
@@ -279,10 +278,7 @@ int runConversion(const CommandLine &line)
                 say(change->message);
             if ((request.sampleRate && request.sampleRate != 8000) || request.channels > 1)
                 say("register.dat: AMR-NB takes 8000 Hz mono only; using -ar 8000 -ac 1");
-            const int rate = request.audioBitRate.empty()
-                                 ? 12200
-                                 : nearestAmrNbRate(parseBitRate(request.audioBitRate).value_or(12200));
-            return runAmrJob(line, request, rate, withVideo, extra);
+            return runAmrJob(line, amrNbJobRate(request), withVideo, extra);
         }
         if (input.readable && withVideo) {
             // No audio to encode: the video alone.
