@@ -143,7 +143,6 @@ InputStreams inspectInput(const std::string &path)
     if (openInput(path, input) < 0)
         return streams;
     streams.readable = true;
-    streams.hasVideo = firstStream(input.ctx, AVMEDIA_TYPE_VIDEO) != nullptr;
     if (const AVStream *st = firstStream(input.ctx, AVMEDIA_TYPE_AUDIO)) {
         streams.hasAudio = true;
         streams.sampleRate = st->codecpar->sample_rate;

@@ -20,7 +20,6 @@ bool describeFile(const std::string &path, MediaDescription &media, std::string 
 
 struct InputStreams {
     bool readable = false;
-    bool hasVideo = false;
     bool hasAudio = false;
     int sampleRate = 0; // of the first audio stream
     int channels = 0;

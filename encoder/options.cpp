@@ -51,7 +51,7 @@ bool isAudioOption(std::string_view option)
     if (option == "-acodec" || option == "-ab" || option == "-ar" || option == "-ac" ||
         option == "-af" || option == "-aq")
         return true;
-    for (std::string_view base : {"-c", "-codec", "-b", "-ar", "-ac", "-filter", "-q", "-qscale"})
+    for (std::string_view base : {"-c", "-codec", "-b", "-filter", "-q", "-qscale"})
         if (streamOf(option, base) == Stream::Audio)
             return true;
     return option.starts_with("-ar:") || option.starts_with("-ac:");
@@ -111,9 +111,7 @@ std::optional<int64_t> parseBitRate(std::string_view text)
         default: return std::nullopt;
         }
         rest.remove_prefix(1);
-        if (rest == "i" || rest == "iB" || rest == "B") // binary or byte units: rare, not guessed
-            return std::nullopt;
-        if (!rest.empty())
+        if (!rest.empty()) // binary or byte units ("Ki", "kB") too: rare, not guessed
             return std::nullopt;
     }
     value *= unit;
