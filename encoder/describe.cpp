@@ -9,7 +9,6 @@ namespace encoder {
 namespace {
 
 constexpr std::size_t kNameBytes = 96;   // a file name on the Input line
-constexpr std::size_t kPathBytes = 512;  // a path on an error line
 constexpr std::size_t kFieldBytes = 48;  // codec, profile, format and layout names
 constexpr const char *kEol = "\r\n";
 
@@ -64,6 +63,19 @@ std::string audioLine(const AudioStreamInfo &a)
     return line + kEol;
 }
 
+// The container's rate in kb/s: its own, else size * 8 / duration, else "N/A".
+std::string formatTotalRate(const MediaDescription &media)
+{
+    if (media.bitRate > 0)
+        return std::to_string(media.bitRate / 1000) + " kb/s";
+    if (media.duration && *media.duration > 0 && media.fileSize > 0) {
+        const double bits = static_cast<double>(media.fileSize) * 8.0;
+        const double seconds = static_cast<double>(*media.duration) / 1e6;
+        return std::to_string(static_cast<int64_t>(bits / seconds / 1000.0)) + " kb/s";
+    }
+    return "N/A";
+}
+
 } // namespace
 
 std::string formatDuration(int64_t microseconds)
@@ -87,18 +99,6 @@ std::string formatStart(int64_t microseconds)
         microseconds < 0 ? 0 - static_cast<uint64_t>(microseconds) : static_cast<uint64_t>(microseconds);
     return printf_string("%s%" PRIu64 ".%06" PRIu64, microseconds < 0 ? "-" : "",
                          magnitude / 1000000, magnitude % 1000000);
-}
-
-std::string formatTotalRate(const MediaDescription &media)
-{
-    if (media.bitRate > 0)
-        return std::to_string(media.bitRate / 1000) + " kb/s";
-    if (media.duration && *media.duration > 0 && media.fileSize > 0) {
-        const double bits = static_cast<double>(media.fileSize) * 8.0;
-        const double seconds = static_cast<double>(*media.duration) / 1e6;
-        return std::to_string(static_cast<int64_t>(bits / seconds / 1000.0)) + " kb/s";
-    }
-    return "N/A";
 }
 
 std::string formatFrameRate(double rate)
@@ -156,7 +156,7 @@ std::string hideLowercaseX(std::string_view word)
 
 std::string probeErrorLine(std::string_view path, std::string_view message)
 {
-    return printableName(path, kPathBytes) + ": " + std::string(message) + kEol;
+    return printableName(path, kMaxPathBytes) + ": " + std::string(message) + kEol;
 }
 
 std::string formatDescription(const MediaDescription &media)

@@ -45,6 +45,9 @@ struct MediaDescription {
 // The largest description; the program reads it in chunks of this size.
 constexpr std::size_t kMaxDescriptionBytes = 2048;
 
+// The most bytes of a path printed on an error line.
+constexpr std::size_t kMaxPathBytes = 512;
+
 // The whole description, at most kMaxDescriptionBytes long.
 std::string formatDescription(const MediaDescription &media);
 
@@ -54,9 +57,6 @@ std::string formatDuration(int64_t microseconds);
 
 // "start" as FFmpeg prints it: seconds with six decimals.
 std::string formatStart(int64_t microseconds);
-
-// The container's rate in kb/s: its own, else size * 8 / duration, else "N/A".
-std::string formatTotalRate(const MediaDescription &media);
 
 // A frame rate as FFmpeg prints it: "25", "29.97", "0.0417", "90k".
 std::string formatFrameRate(double rate);

@@ -31,7 +31,7 @@ void say(const std::string &line) { writeAll(STDOUT_FILENO, line + "\r\n"); }
 
 int refuseDvdReference(const std::string &input)
 {
-    say("register.dat: " + printableText(input, 512) +
+    say("register.dat: " + printableText(input, kMaxPathBytes) +
         ": DVD references (vts://) are not read by this encoder program");
     return 1;
 }
@@ -111,7 +111,7 @@ int finishJob(int status, const std::string &output)
 {
     finishPendingSignal();
     if (status == 0 && !outputWritten(output)) {
-        say("register.dat: no output was written to " + printableText(output, 512));
+        say("register.dat: no output was written to " + printableText(output, kMaxPathBytes));
         return 1;
     }
     return status;
