@@ -14,14 +14,8 @@ int main(int argc, char **argv)
     using namespace encoder;
     installSignalHandling();
     const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    switch (line.mode) {
-    case CommandLine::Mode::Probe:
-        return runProbe(line.input);
-    case CommandLine::Mode::Convert:
-        return runConversion(line);
-    case CommandLine::Mode::Invalid:
-        break;
-    }
+    if (line.mode != CommandLine::Mode::Invalid)
+        return runCommandLine(line);
     writeAll(STDOUT_FILENO,
              "register.dat: usage: register.dat -i FILE | register.dat -y -i INPUT [OPTIONS] OUTPUT\r\n");
     return 1;

@@ -232,13 +232,10 @@ int runAmrJob(const CommandLine &line, int bitRate, bool withVideo,
     return finishJob(0, line.output);
 }
 
-} // namespace
-
+// "-i FILE": prints the description (one write) and returns 0, or prints
+// FFmpeg's one-line error and returns 1.
 int runProbe(const std::string &path)
 {
-    if (isDvdReference(path))
-        return refuseDvdReference(path);
-    quietLibav();
     MediaDescription media;
     std::string error;
     if (!describeFile(path, media, error)) {
@@ -250,11 +247,10 @@ int runProbe(const std::string &path)
     return 0;
 }
 
+// "-y -i INPUT OPTIONS… OUTPUT": runs FFmpeg and relays its console; returns
+// FFmpeg's status, 0 only when the output was written.
 int runConversion(const CommandLine &line)
 {
-    if (isDvdReference(line.input))
-        return refuseDvdReference(line.input);
-    quietLibav();
     const OutputRequest request = scanOptions(line.options);
     const std::string audioEncoder =
         request.audioCodec.empty() ? defaultEncoder(request.format, line.output, true) : request.audioCodec;
@@ -310,6 +306,16 @@ int runConversion(const CommandLine &line)
     args.insert(args.end(), extra.begin(), extra.end());
     args.push_back(outputArgument(line.output));
     return runFfmpeg(args, line.output);
+}
+
+} // namespace
+
+int runCommandLine(const CommandLine &line)
+{
+    if (isDvdReference(line.input))
+        return refuseDvdReference(line.input);
+    quietLibav();
+    return line.mode == CommandLine::Mode::Probe ? runProbe(line.input) : runConversion(line);
 }
 
 } // namespace encoder

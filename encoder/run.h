@@ -3,16 +3,11 @@
 
 #include "encoder/cmdline.h"
 
-#include <string>
-
 namespace encoder {
 
-// "-i FILE": prints the description (one write) and returns 0, or prints
-// FFmpeg's one-line error and returns 1.
-int runProbe(const std::string &path);
-
-// "-y -i INPUT OPTIONS… OUTPUT": runs FFmpeg and relays its console; returns
-// FFmpeg's status, 0 only when the output was written.
-int runConversion(const CommandLine &line);
+// Describes the input ("-i FILE") or converts it ("-y -i INPUT OPTIONS…
+// OUTPUT") as `line.mode` says (Probe or Convert); returns the program's exit
+// status. A DVD reference is refused for both with one line and status 1.
+int runCommandLine(const CommandLine &line);
 
 } // namespace encoder
