@@ -2,6 +2,7 @@
 
 #include "common/media.h"
 #include "engine/jobrecord.h"
+#include "engine/process.h"
 #include "sources/gettime.h"
 
 #include <QDir>
@@ -69,6 +70,22 @@ QList<QByteArray> outputLines(const QByteArray &output)
     if (start < output.size())
         lines << output.mid(start);
     return lines;
+}
+
+QList<int> runnerReading(const QByteArray &output)
+{
+    QList<int> shown;
+    QString pending;
+    for (const QByteArray &line : outputLines(output)) {
+        for (qsizetype at = 0; at < line.size(); at += 256) {
+            pending += QString::fromLatin1(line.mid(at, 256));
+            consumeLines(pending, [&] {
+                if (const int n = parseEncodedSeconds(pending))
+                    shown << n;
+            });
+        }
+    }
+    return shown;
 }
 
 QList<pid_t> childrenOf(pid_t pid)

@@ -45,6 +45,12 @@ int clockSeconds(const QByteArray &text);
 // each line keeps its end.
 QList<QByteArray> outputLines(const QByteArray &output);
 
+// The converter's reading of a job's output as it comes, a line at a time
+// (the encoder program writes whole lines): reads of at most 256 bytes, each
+// line end parsing the whole pending text (consumeLines), consumed text
+// dropped. Returns every non-zero encoded time it would show.
+QList<int> runnerReading(const QByteArray &output);
+
 // Processes whose parent is `pid`.
 QList<pid_t> childrenOf(pid_t pid);
 // True while `pid` runs (a zombie counts as ended).
