@@ -24,11 +24,9 @@ bool reactsToPointing(int n)
 
 QString categoryFileName(int c)
 {
-    static const char *const names[picker::categoryCount] = {
-        "img_video1", "img_audio1", "img_ipod", "img_iphone", "img_gphone",
-        "img_appletv", "img_psp",   "img_xbox", "img_phone",  "img_win",
-        "img_pmp",    "img_hd",     "img_animation"};
-    return c >= 1 && c <= picker::categoryCount ? QString::fromLatin1(names[c - 1]) : QString();
+    // The file names are the control names, but General Video's drops the
+    // "g" of "img_gvideo1".
+    return c == 1 ? QStringLiteral("img_video1") : picker::categoryImageName(c);
 }
 
 QString buttonPicturePath(int n, bool highlighted)
