@@ -378,7 +378,7 @@ QImage headerPicture(int c)
 
 QImage designedHeaderPicture()
 {
-    return headerPicture(14);
+    return headerPicture(pictures::headerCount);
 }
 
 QImage blankCategoryPicture()
@@ -415,20 +415,17 @@ QImage stripPicture(Panel panel, picker::StripPart part)
 
 QImage pictureForPath(const QString &relativePath)
 {
-    for (int c = 1; c <= picker::categoryCount; ++c) {
-        if (relativePath == pictures::categoryPicturePath(c, false))
-            return categoryPicture(c, false);
-        if (relativePath == pictures::categoryPicturePath(c, true))
-            return categoryPicture(c, true);
-    }
-    for (int c = 1; c <= 14; ++c)
-        if (relativePath == pictures::headerPicturePath(c))
-            return headerPicture(c);
-    for (int n = 1; n <= profileCount; ++n) {
-        if (relativePath == pictures::buttonPicturePath(n, false))
-            return buttonPicture(n, false);
-        if (relativePath == pictures::buttonPicturePath(n, true))
-            return buttonPicture(n, true);
+    for (const pictures::PictureFile &file : pictures::allPictureFiles()) {
+        if (file.path != relativePath)
+            continue;
+        switch (file.kind) {
+        case pictures::PictureFile::Kind::Category:
+            return categoryPicture(file.number, file.highlighted);
+        case pictures::PictureFile::Kind::Header:
+            return headerPicture(file.number);
+        case pictures::PictureFile::Kind::Button:
+            return buttonPicture(file.number, file.highlighted);
+        }
     }
     return QImage();
 }
