@@ -20,34 +20,12 @@ void drawGlyph(QPainter &p, const QRectF &box, const QString &glyph, const QColo
     const double s = g.size();
     const auto at = [&g](double x, double y) { return g.at(x, y); };
     const auto rect = [&g](double x, double y, double w, double h) { return g.rect(x, y, w, h); };
-    const auto triangle = [&](double x0, double y0, double x1, double y1, double x2, double y2) {
-        QPainterPath path;
-        path.moveTo(at(x0, y0));
-        path.lineTo(at(x1, y1));
-        path.lineTo(at(x2, y2));
-        path.closeSubpath();
-        return path;
-    };
     const auto folder = [&] {
-        QPainterPath path;
-        path.moveTo(at(0.08, 0.24));
-        path.lineTo(at(0.38, 0.24));
-        path.lineTo(at(0.46, 0.34));
-        path.lineTo(at(0.92, 0.34));
-        path.lineTo(at(0.92, 0.82));
-        path.lineTo(at(0.08, 0.82));
-        path.closeSubpath();
-        p.drawPath(path);
+        p.drawPath(g.path({{0.08, 0.24}, {0.38, 0.24}, {0.46, 0.34}, {0.92, 0.34}, {0.92, 0.82},
+                           {0.08, 0.82}}));
     };
     const auto page = [&] {
-        QPainterPath path;
-        path.moveTo(at(0.2, 0.06));
-        path.lineTo(at(0.6, 0.06));
-        path.lineTo(at(0.8, 0.26));
-        path.lineTo(at(0.8, 0.94));
-        path.lineTo(at(0.2, 0.94));
-        path.closeSubpath();
-        p.drawPath(path);
+        p.drawPath(g.path({{0.2, 0.06}, {0.6, 0.06}, {0.8, 0.26}, {0.8, 0.94}, {0.2, 0.94}}));
         p.drawPolyline(QPolygonF({at(0.6, 0.06), at(0.6, 0.26), at(0.8, 0.26)}));
     };
 
@@ -73,12 +51,7 @@ void drawGlyph(QPainter &p, const QRectF &box, const QString &glyph, const QColo
     } else if (glyph == QLatin1String("remove")) {
         p.drawLine(at(0.16, 0.24), at(0.84, 0.24));
         p.drawPolyline(QPolygonF({at(0.38, 0.24), at(0.4, 0.1), at(0.6, 0.1), at(0.62, 0.24)}));
-        QPainterPath bin;
-        bin.moveTo(at(0.24, 0.24));
-        bin.lineTo(at(0.3, 0.9));
-        bin.lineTo(at(0.7, 0.9));
-        bin.lineTo(at(0.76, 0.24));
-        p.drawPath(bin);
+        p.drawPath(g.path({{0.24, 0.24}, {0.3, 0.9}, {0.7, 0.9}, {0.76, 0.24}}, false));
         p.drawLine(at(0.44, 0.4), at(0.44, 0.74));
         p.drawLine(at(0.56, 0.4), at(0.56, 0.74));
     } else if (glyph == QLatin1String("clear")) {
@@ -96,14 +69,14 @@ void drawGlyph(QPainter &p, const QRectF &box, const QString &glyph, const QColo
         arc2.arcMoveTo(rect(0.14, 0.14, 0.72, 0.72), 210);
         arc2.arcTo(rect(0.14, 0.14, 0.72, 0.72), 210, 150);
         p.drawPath(arc2);
-        p.fillPath(triangle(0.05, 0.42, 0.28, 0.42, 0.165, 0.6), colour);
-        p.fillPath(triangle(0.72, 0.58, 0.95, 0.58, 0.835, 0.4), colour);
+        p.fillPath(g.path({{0.05, 0.42}, {0.28, 0.42}, {0.165, 0.6}}), colour);
+        p.fillPath(g.path({{0.72, 0.58}, {0.95, 0.58}, {0.835, 0.4}}), colour);
     } else if (glyph == QLatin1String("stop") || glyph == QLatin1String("stopplay")) {
         p.setBrush(colour);
         p.drawRoundedRect(rect(0.26, 0.26, 0.48, 0.48), s * 0.06, s * 0.06);
     } else if (glyph == QLatin1String("play")) {
         p.setPen(Qt::NoPen);
-        p.fillPath(triangle(0.3, 0.18, 0.84, 0.5, 0.3, 0.82), colour);
+        p.fillPath(g.path({{0.3, 0.18}, {0.84, 0.5}, {0.3, 0.82}}), colour);
     } else if (glyph == QLatin1String("pause")) {
         p.setPen(Qt::NoPen);
         p.setBrush(colour);
@@ -151,15 +124,8 @@ void drawGlyph(QPainter &p, const QRectF &box, const QString &glyph, const QColo
             p.drawLine(at(0.32, y), at(0.86, y));
         }
     } else if (glyph == QLatin1String("audio")) {
-        QPainterPath speaker;
-        speaker.moveTo(at(0.1, 0.38));
-        speaker.lineTo(at(0.3, 0.38));
-        speaker.lineTo(at(0.52, 0.18));
-        speaker.lineTo(at(0.52, 0.82));
-        speaker.lineTo(at(0.3, 0.62));
-        speaker.lineTo(at(0.1, 0.62));
-        speaker.closeSubpath();
-        p.drawPath(speaker);
+        p.drawPath(g.path({{0.1, 0.38}, {0.3, 0.38}, {0.52, 0.18}, {0.52, 0.82}, {0.3, 0.62},
+                           {0.1, 0.62}}));
         QPainterPath wave;
         wave.arcMoveTo(rect(0.4, 0.26, 0.4, 0.48), -45);
         wave.arcTo(rect(0.4, 0.26, 0.4, 0.48), -45, 90);
@@ -170,43 +136,21 @@ void drawGlyph(QPainter &p, const QRectF &box, const QString &glyph, const QColo
         p.drawLine(at(0.58, 0.44), at(0.8, 0.44));
         p.drawLine(at(0.2, 0.62), at(0.4, 0.62));
         p.drawLine(at(0.48, 0.62), at(0.8, 0.62));
-    } else if (glyph == QLatin1String("exit")) {
-        p.drawPolyline(QPolygonF({at(0.56, 0.2), at(0.56, 0.1), at(0.14, 0.1), at(0.14, 0.9),
-                                  at(0.56, 0.9), at(0.56, 0.8)}));
-        p.drawLine(at(0.36, 0.5), at(0.9, 0.5));
-        p.drawPolyline(QPolygonF({at(0.74, 0.34), at(0.9, 0.5), at(0.74, 0.66)}));
     } else if (glyph == QLatin1String("selectall")) {
         p.drawRoundedRect(rect(0.12, 0.12, 0.76, 0.76), s * 0.1, s * 0.1);
         p.drawPolyline(QPolygonF({at(0.3, 0.52), at(0.44, 0.66), at(0.72, 0.36)}));
-    } else if (glyph == QLatin1String("unselect")) {
-        p.drawRoundedRect(rect(0.12, 0.12, 0.76, 0.76), s * 0.1, s * 0.1);
-    } else if (glyph == QLatin1String("web")) {
-        p.drawEllipse(rect(0.1, 0.1, 0.8, 0.8));
-        p.drawEllipse(rect(0.32, 0.1, 0.36, 0.8));
-        p.drawLine(at(0.1, 0.5), at(0.9, 0.5));
-    } else if (glyph == QLatin1String("mail")) {
-        p.drawRoundedRect(rect(0.08, 0.22, 0.84, 0.56), s * 0.06, s * 0.06);
-        p.drawPolyline(QPolygonF({at(0.1, 0.26), at(0.5, 0.56), at(0.9, 0.26)}));
-    } else if (glyph == QLatin1String("support")) {
-        QPainterPath bubble;
-        bubble.addRoundedRect(rect(0.08, 0.14, 0.84, 0.56), s * 0.14, s * 0.14);
-        p.drawPath(bubble);
-        p.drawPolyline(QPolygonF({at(0.3, 0.7), at(0.26, 0.88), at(0.48, 0.7)}));
     } else if (glyph == QLatin1String("logo")) {
-        QLinearGradient g(box.topLeft(), box.bottomRight());
-        g.setColorAt(0, colour.lighter(135));
-        g.setColorAt(1, colour.darker(110));
+        QLinearGradient gradient(box.topLeft(), box.bottomRight());
+        gradient.setColorAt(0, colour.lighter(135));
+        gradient.setColorAt(1, colour.darker(110));
         p.setPen(Qt::NoPen);
-        p.setBrush(g);
+        p.setBrush(gradient);
         p.drawRoundedRect(rect(0.02, 0.02, 0.96, 0.96), s * 0.24, s * 0.24);
-        p.fillPath(triangle(0.38, 0.26, 0.76, 0.5, 0.38, 0.74), Qt::white);
+        p.fillPath(g.path({{0.38, 0.26}, {0.76, 0.5}, {0.38, 0.74}}), Qt::white);
         p.setBrush(QColor(255, 255, 255, 150));
         p.drawRoundedRect(rect(0.2, 0.26, 0.1, 0.48), s * 0.03, s * 0.03);
     } else if (glyph == QLatin1String("output")) {
         folder();
-    } else if (glyph == QLatin1String("profile")) {
-        p.drawRoundedRect(rect(0.1, 0.16, 0.8, 0.68), s * 0.08, s * 0.08);
-        p.fillPath(triangle(0.42, 0.34, 0.64, 0.5, 0.42, 0.66), colour);
     }
 }
 
