@@ -167,7 +167,7 @@ QFont skinFont(int pixelSize, bool bold)
 // ---- TSkinObject ------------------------------------------------------------
 
 TSkinObject::TSkinObject(TSkin *skin, const SkinObjectDef &def)
-    : QObject(skin), skin_(skin), kind_(def.kind), text_(def.text), position_(def.position),
+    : QObject(skin), kind_(def.kind), text_(def.text), position_(def.position),
       minimum_(def.minimum), maximum_(def.maximum)
 {
     setObjectName(def.name);
@@ -185,7 +185,7 @@ void TSkinObject::setPosition(int position)
 
 void TSkinObject::redraw()
 {
-    skin_->redrawObject(name());
+    static_cast<TSkin *>(parent())->redrawObject(name());
 }
 
 // ---- TSkin ------------------------------------------------------------------
@@ -299,11 +299,6 @@ QString TSkin::objectAt(const QPoint &point) const
 }
 
 QColor TSkin::colour(const QString &role, const QColor &fallback) const
-{
-    return roleColour(role, fallback);
-}
-
-QColor TSkin::roleColour(const QString &role, const QColor &fallback) const
 {
     if (!window_)
         return fallback;
@@ -436,7 +431,7 @@ void TSkin::paintEvent(QPaintEvent *)
         p.fillRect(rect(), palette().window());
         return;
     }
-    p.fillRect(rect(), roleColour(QStringLiteral("background"), palette().window().color()));
+    p.fillRect(rect(), colour(QStringLiteral("background"), palette().window().color()));
     for (const SkinObjectDef *def : visibleObjects())
         paintObject(p, *def);
 }
@@ -467,17 +462,18 @@ void TSkin::paintButton(QPainter &p, const SkinObjectDef &def) const
     const bool hover = hovered_ == def.name;
     const bool down = pressed_ == def.name && hover;
     const QRectF r = QRectF(def.rect).adjusted(0.5, 0.5, -0.5, -0.5);
-    const TSkinObject *object = findObject(def.name);
-    const QString caption = object ? object->text() : def.text;
+    // Buttons, texts and sliders are named, and every named object of the
+    // applied skin has its TSkinObject.
+    const QString caption = findObject(def.name)->text();
     p.setRenderHint(QPainter::Antialiasing);
     const QString style = def.style.isEmpty() ? QStringLiteral("secondary") : def.style;
     const int radius = def.radius > 0 ? def.radius : 6;
 
     if (style == QLatin1String("tool")) {
-        const QColor text = roleColour(QStringLiteral("toolText"), Qt::white);
+        const QColor text = colour(QStringLiteral("toolText"), Qt::white);
         if (down || hover) {
             p.setPen(Qt::NoPen);
-            p.setBrush(roleColour(down ? QStringLiteral("toolPressed") : QStringLiteral("toolHover"),
+            p.setBrush(colour(down ? QStringLiteral("toolPressed") : QStringLiteral("toolHover"),
                                   QColor(255, 255, 255, down ? 60 : 30)));
             p.drawRoundedRect(r, radius, radius);
         }
@@ -487,7 +483,7 @@ void TSkin::paintButton(QPainter &p, const SkinObjectDef &def) const
         drawGlyph(p, QRectF(r.center().x() - icon / 2, top, icon, icon), def.icon, text);
         if (!caption.isEmpty()) {
             p.setFont(skinFont(def.fontSize, def.bold));
-            p.setPen(hover ? text : roleColour(QStringLiteral("toolCaption"), text));
+            p.setPen(hover ? text : colour(QStringLiteral("toolCaption"), text));
             p.drawText(QRectF(r.left(), top + icon + 1, r.width(), r.bottom() - top - icon - 1),
                        Qt::AlignHCenter | Qt::AlignTop, caption);
         }
@@ -499,34 +495,34 @@ void TSkin::paintButton(QPainter &p, const SkinObjectDef &def) const
         // under the pointer and the chevron at its right end.
         if (down || hover) {
             p.setPen(Qt::NoPen);
-            p.setBrush(roleColour(down ? QStringLiteral("fieldPressed") : QStringLiteral("fieldHover"),
+            p.setBrush(colour(down ? QStringLiteral("fieldPressed") : QStringLiteral("fieldHover"),
                                   QColor(0xf0, 0xf3, 0xf8)));
             p.drawRoundedRect(r, 3, 3);
         }
         const double icon = 16;
         drawGlyph(p, QRectF(r.right() - icon - 5, r.center().y() - icon / 2, icon, icon),
                   def.icon.isEmpty() ? QStringLiteral("drop") : def.icon,
-                  roleColour(hover ? QStringLiteral("accent") : QStringLiteral("muted"),
+                  colour(hover ? QStringLiteral("accent") : QStringLiteral("muted"),
                              Qt::darkGray));
         return;
     }
 
     QColor fill, border, text;
     if (style == QLatin1String("primary")) {
-        fill = roleColour(down    ? QStringLiteral("accentPressed")
+        fill = colour(down    ? QStringLiteral("accentPressed")
                           : hover ? QStringLiteral("accentHover")
                                   : QStringLiteral("accent"),
                           QColor(0x25, 0x63, 0xeb));
         border = fill;
-        text = roleColour(QStringLiteral("accentText"), Qt::white);
+        text = colour(QStringLiteral("accentText"), Qt::white);
     } else {
-        const QColor base = roleColour(QStringLiteral("field"), Qt::white);
-        fill = down    ? roleColour(QStringLiteral("fieldPressed"), base.darker(112))
-               : hover ? roleColour(QStringLiteral("fieldHover"), base.darker(104))
+        const QColor base = colour(QStringLiteral("field"), Qt::white);
+        fill = down    ? colour(QStringLiteral("fieldPressed"), base.darker(112))
+               : hover ? colour(QStringLiteral("fieldHover"), base.darker(104))
                        : base;
-        border = roleColour(hover ? QStringLiteral("accent") : QStringLiteral("fieldBorder"),
+        border = colour(hover ? QStringLiteral("accent") : QStringLiteral("fieldBorder"),
                             QColor(0xc8, 0xce, 0xd8));
-        text = roleColour(def.color.isEmpty() ? QStringLiteral("text") : def.color, Qt::black);
+        text = colour(def.color.isEmpty() ? QStringLiteral("text") : def.color, Qt::black);
     }
     p.setPen(QPen(border, 1));
     p.setBrush(fill);
@@ -553,17 +549,16 @@ void TSkin::paintButton(QPainter &p, const SkinObjectDef &def) const
 
 void TSkin::paintText(QPainter &p, const SkinObjectDef &def) const
 {
-    const TSkinObject *object = findObject(def.name);
-    const QString text = object ? object->text() : def.text;
+    const QString text = findObject(def.name)->text();
     const QRectF r = QRectF(def.rect).adjusted(0.5, 0.5, -0.5, -0.5);
     const bool hover = hovered_ == def.name;
     if (!def.fill.isEmpty() || !def.border.isEmpty()) {
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(def.border.isEmpty()
                      ? QPen(Qt::NoPen)
-                     : QPen(roleColour(hover ? QStringLiteral("accent") : def.border, Qt::gray), 1));
+                     : QPen(colour(hover ? QStringLiteral("accent") : def.border, Qt::gray), 1));
         p.setBrush(def.fill.isEmpty() ? QBrush(Qt::NoBrush)
-                                      : QBrush(roleColour(def.fill, Qt::white)));
+                                      : QBrush(colour(def.fill, Qt::white)));
         p.drawRoundedRect(r, def.radius, def.radius);
     }
     const int pad = def.fill.isEmpty() && def.border.isEmpty() ? 0 : 8;
@@ -577,7 +572,7 @@ void TSkin::paintText(QPainter &p, const SkinObjectDef &def) const
         }
     }
     p.setFont(font);
-    p.setPen(roleColour(def.color.isEmpty() ? QStringLiteral("text") : def.color, Qt::black));
+    p.setPen(colour(def.color.isEmpty() ? QStringLiteral("text") : def.color, Qt::black));
     p.drawText(box, static_cast<int>(def.align),
                QFontMetrics(font).elidedText(text, Qt::ElideRight, box.width()));
 }
@@ -585,8 +580,6 @@ void TSkin::paintText(QPainter &p, const SkinObjectDef &def) const
 void TSkin::paintSlider(QPainter &p, const SkinObjectDef &def) const
 {
     const TSkinObject *object = findObject(def.name);
-    if (!object)
-        return;
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r(def.rect);
     const double cy = r.center().y();
@@ -597,11 +590,11 @@ void TSkin::paintSlider(QPainter &p, const SkinObjectDef &def) const
     const double x = left + fraction * (right - left);
     const bool active = hovered_ == def.name || pressed_ == def.name;
     p.setPen(Qt::NoPen);
-    p.setBrush(roleColour(QStringLiteral("track"), QColor(0xd5, 0xda, 0xe1)));
+    p.setBrush(colour(QStringLiteral("track"), QColor(0xd5, 0xda, 0xe1)));
     p.drawRoundedRect(QRectF(left, cy - 2, right - left, 4), 2, 2);
-    p.setBrush(roleColour(QStringLiteral("accent"), QColor(0x25, 0x63, 0xeb)));
+    p.setBrush(colour(QStringLiteral("accent"), QColor(0x25, 0x63, 0xeb)));
     p.drawRoundedRect(QRectF(left, cy - 2, x - left, 4), 2, 2);
-    p.setPen(QPen(roleColour(QStringLiteral("accent"), QColor(0x25, 0x63, 0xeb)), 2));
+    p.setPen(QPen(colour(QStringLiteral("accent"), QColor(0x25, 0x63, 0xeb)), 2));
     p.setBrush(Qt::white);
     const double radius = active ? handle : handle - 1;
     p.drawEllipse(QPointF(x, cy), radius, radius);
@@ -613,25 +606,25 @@ void TSkin::paintLabelOrBox(QPainter &p, const SkinObjectDef &def) const
     p.setRenderHint(QPainter::Antialiasing);
     if (def.kind == SkinObjectKind::Box && (!def.fill.isEmpty() || !def.border.isEmpty())) {
         p.setPen(def.border.isEmpty() ? QPen(Qt::NoPen)
-                                      : QPen(roleColour(def.border, Qt::gray), 1));
+                                      : QPen(colour(def.border, Qt::gray), 1));
         if (def.fill.isEmpty()) {
             p.setBrush(Qt::NoBrush);
         } else if (def.fill.contains(QLatin1Char('>'))) {
             // "top>bottom": a vertical gradient between two colours.
             const QStringList ends = def.fill.split(QLatin1Char('>'));
             QLinearGradient g(r.topLeft(), r.bottomLeft());
-            g.setColorAt(0, roleColour(ends.value(0), Qt::white));
-            g.setColorAt(1, roleColour(ends.value(1), Qt::white));
+            g.setColorAt(0, colour(ends.value(0), Qt::white));
+            g.setColorAt(1, colour(ends.value(1), Qt::white));
             p.setBrush(g);
         } else {
-            p.setBrush(roleColour(def.fill, Qt::white));
+            p.setBrush(colour(def.fill, Qt::white));
         }
         if (def.radius > 0)
             p.drawRoundedRect(r, def.radius, def.radius);
         else
             p.drawRect(r);
     }
-    const QColor text = roleColour(def.color.isEmpty() ? QStringLiteral("muted") : def.color,
+    const QColor text = colour(def.color.isEmpty() ? QStringLiteral("muted") : def.color,
                                    Qt::darkGray);
     const QFont font = skinFont(def.fontSize, def.bold);
     if (def.kind == SkinObjectKind::Box && !def.icon.isEmpty()) {
@@ -643,7 +636,7 @@ void TSkin::paintLabelOrBox(QPainter &p, const SkinObjectDef &def) const
         const double total = icon + 12 + textBox.height();
         const double top = r.center().y() - total / 2;
         drawGlyph(p, QRectF(r.center().x() - icon / 2, top, icon, icon), def.icon,
-                  roleColour(QStringLiteral("hintIcon"), text));
+                  colour(QStringLiteral("hintIcon"), text));
         p.setFont(font);
         p.setPen(text);
         p.drawText(QRectF(r.left() + 16, top + icon + 12, r.width() - 32, textBox.height() + 2),
@@ -661,7 +654,7 @@ void TSkin::paintLabelOrBox(QPainter &p, const SkinObjectDef &def) const
         else if (def.align & Qt::AlignRight)
             x = box.right() - icon;
         drawGlyph(p, QRectF(x, box.center().y() - icon / 2, icon, icon), def.icon,
-                  roleColour(def.color.isEmpty() ? QStringLiteral("muted") : def.color, text));
+                  colour(def.color.isEmpty() ? QStringLiteral("muted") : def.color, text));
         if (def.align & Qt::AlignRight)
             box.setRight(box.right() - icon - 6);
         else
