@@ -423,8 +423,7 @@ bool loadInto(Tfm_main &w, QLabel *image, const QString &relativePath)
 }
 
 // images[i], or null when i is outside the array.
-template <size_t N>
-QLabel *imageAt(QLabel *const (&images)[N], int i)
+template <size_t N> QLabel *imageAt(QLabel *const (&images)[N], int i)
 {
     return i >= 0 && static_cast<size_t>(i) < N ? images[i] : nullptr;
 }

@@ -107,8 +107,8 @@ namespace {
 // no batch runs: the bar a press starts dragging and a release seeks with.
 bool isDvdPreviewBar(const Tfm_main &w, const QString &objectName)
 {
-    return !w.converting && w.runMode == RunMode::Dvd &&
-           objectName == QLatin1String("play_bar") && w.previewing;
+    return !w.converting && w.runMode == RunMode::Dvd && objectName == QLatin1String("play_bar") &&
+           w.previewing;
 }
 
 } // namespace

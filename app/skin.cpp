@@ -21,8 +21,8 @@ void drawGlyph(QPainter &p, const QRectF &box, const QString &glyph, const QColo
     const auto at = [&g](double x, double y) { return g.at(x, y); };
     const auto rect = [&g](double x, double y, double w, double h) { return g.rect(x, y, w, h); };
     const auto folder = [&] {
-        p.drawPath(g.path({{0.08, 0.24}, {0.38, 0.24}, {0.46, 0.34}, {0.92, 0.34}, {0.92, 0.82},
-                           {0.08, 0.82}}));
+        p.drawPath(g.path(
+            {{0.08, 0.24}, {0.38, 0.24}, {0.46, 0.34}, {0.92, 0.34}, {0.92, 0.82}, {0.08, 0.82}}));
     };
     const auto page = [&] {
         p.drawPath(g.path({{0.2, 0.06}, {0.6, 0.06}, {0.8, 0.26}, {0.8, 0.94}, {0.2, 0.94}}));
@@ -124,8 +124,8 @@ void drawGlyph(QPainter &p, const QRectF &box, const QString &glyph, const QColo
             p.drawLine(at(0.32, y), at(0.86, y));
         }
     } else if (glyph == QLatin1String("audio")) {
-        p.drawPath(g.path({{0.1, 0.38}, {0.3, 0.38}, {0.52, 0.18}, {0.52, 0.82}, {0.3, 0.62},
-                           {0.1, 0.62}}));
+        p.drawPath(g.path(
+            {{0.1, 0.38}, {0.3, 0.38}, {0.52, 0.18}, {0.52, 0.82}, {0.3, 0.62}, {0.1, 0.62}}));
         QPainterPath wave;
         wave.arcMoveTo(rect(0.4, 0.26, 0.4, 0.48), -45);
         wave.arcTo(rect(0.4, 0.26, 0.4, 0.48), -45, 90);
@@ -474,7 +474,7 @@ void TSkin::paintButton(QPainter &p, const SkinObjectDef &def) const
         if (down || hover) {
             p.setPen(Qt::NoPen);
             p.setBrush(colour(down ? QStringLiteral("toolPressed") : QStringLiteral("toolHover"),
-                                  QColor(255, 255, 255, down ? 60 : 30)));
+                              QColor(255, 255, 255, down ? 60 : 30)));
             p.drawRoundedRect(r, radius, radius);
         }
         const double icon = 22;
@@ -496,23 +496,22 @@ void TSkin::paintButton(QPainter &p, const SkinObjectDef &def) const
         if (down || hover) {
             p.setPen(Qt::NoPen);
             p.setBrush(colour(down ? QStringLiteral("fieldPressed") : QStringLiteral("fieldHover"),
-                                  QColor(0xf0, 0xf3, 0xf8)));
+                              QColor(0xf0, 0xf3, 0xf8)));
             p.drawRoundedRect(r, 3, 3);
         }
         const double icon = 16;
         drawGlyph(p, QRectF(r.right() - icon - 5, r.center().y() - icon / 2, icon, icon),
                   def.icon.isEmpty() ? QStringLiteral("drop") : def.icon,
-                  colour(hover ? QStringLiteral("accent") : QStringLiteral("muted"),
-                             Qt::darkGray));
+                  colour(hover ? QStringLiteral("accent") : QStringLiteral("muted"), Qt::darkGray));
         return;
     }
 
     QColor fill, border, text;
     if (style == QLatin1String("primary")) {
         fill = colour(down    ? QStringLiteral("accentPressed")
-                          : hover ? QStringLiteral("accentHover")
-                                  : QStringLiteral("accent"),
-                          QColor(0x25, 0x63, 0xeb));
+                      : hover ? QStringLiteral("accentHover")
+                              : QStringLiteral("accent"),
+                      QColor(0x25, 0x63, 0xeb));
         border = fill;
         text = colour(QStringLiteral("accentText"), Qt::white);
     } else {
@@ -521,7 +520,7 @@ void TSkin::paintButton(QPainter &p, const SkinObjectDef &def) const
                : hover ? colour(QStringLiteral("fieldHover"), base.darker(104))
                        : base;
         border = colour(hover ? QStringLiteral("accent") : QStringLiteral("fieldBorder"),
-                            QColor(0xc8, 0xce, 0xd8));
+                        QColor(0xc8, 0xce, 0xd8));
         text = colour(def.color.isEmpty() ? QStringLiteral("text") : def.color, Qt::black);
     }
     p.setPen(QPen(border, 1));
@@ -557,8 +556,7 @@ void TSkin::paintText(QPainter &p, const SkinObjectDef &def) const
         p.setPen(def.border.isEmpty()
                      ? QPen(Qt::NoPen)
                      : QPen(colour(hover ? QStringLiteral("accent") : def.border, Qt::gray), 1));
-        p.setBrush(def.fill.isEmpty() ? QBrush(Qt::NoBrush)
-                                      : QBrush(colour(def.fill, Qt::white)));
+        p.setBrush(def.fill.isEmpty() ? QBrush(Qt::NoBrush) : QBrush(colour(def.fill, Qt::white)));
         p.drawRoundedRect(r, def.radius, def.radius);
     }
     const int pad = def.fill.isEmpty() && def.border.isEmpty() ? 0 : 8;
@@ -605,8 +603,7 @@ void TSkin::paintLabelOrBox(QPainter &p, const SkinObjectDef &def) const
     const QRectF r = QRectF(def.rect).adjusted(0.5, 0.5, -0.5, -0.5);
     p.setRenderHint(QPainter::Antialiasing);
     if (def.kind == SkinObjectKind::Box && (!def.fill.isEmpty() || !def.border.isEmpty())) {
-        p.setPen(def.border.isEmpty() ? QPen(Qt::NoPen)
-                                      : QPen(colour(def.border, Qt::gray), 1));
+        p.setPen(def.border.isEmpty() ? QPen(Qt::NoPen) : QPen(colour(def.border, Qt::gray), 1));
         if (def.fill.isEmpty()) {
             p.setBrush(Qt::NoBrush);
         } else if (def.fill.contains(QLatin1Char('>'))) {
@@ -624,8 +621,8 @@ void TSkin::paintLabelOrBox(QPainter &p, const SkinObjectDef &def) const
         else
             p.drawRect(r);
     }
-    const QColor text = colour(def.color.isEmpty() ? QStringLiteral("muted") : def.color,
-                                   Qt::darkGray);
+    const QColor text =
+        colour(def.color.isEmpty() ? QStringLiteral("muted") : def.color, Qt::darkGray);
     const QFont font = skinFont(def.fontSize, def.bold);
     if (def.kind == SkinObjectKind::Box && !def.icon.isEmpty()) {
         // A large picture above the text, both centred.

@@ -124,7 +124,11 @@ void drawGlyph(QPainter &p, const QRectF &box, int c, const QColor &colour)
         break;
     }
     case 13: // a flash
-        p.fillPath(g.path({{0.58, 0.06}, {0.22, 0.56}, {0.48, 0.56}, {0.4, 0.94}, {0.78, 0.42},
+        p.fillPath(g.path({{0.58, 0.06},
+                           {0.22, 0.56},
+                           {0.48, 0.56},
+                           {0.4, 0.94},
+                           {0.78, 0.42},
                            {0.52, 0.42}}),
                    colour);
         break;
