@@ -3,6 +3,7 @@
 #pragma once
 
 #include "config/edition.h"
+#include "profiles/picker.h"
 
 #include <QPoint>
 #include <QRect>
@@ -39,9 +40,10 @@ constexpr QRect ed_output{422, 66, 250, 20};
 // The header image's panel holds the category picture beside the profile name.
 constexpr QRect Panel1{62, 64, 24, 22};
 constexpr QRect pl_play{559, 294, 200, 150};
-constexpr QRect pl_main{53, 81, 153, 358};
-constexpr QRect subPanel{206, 81, 310, 358};
-constexpr int flyOutWidth = 311;
+// The picker's column and panels: their places here, their sizes from the
+// picker's rules (a fly-out is one pixel wider, see picker::panelWidthOf).
+constexpr QRect pl_main{53, 81, picker::categoryWidth, picker::panelHeight};
+constexpr QRect subPanel{206, 81, picker::panelWidth, picker::panelHeight};
 constexpr QRect cb_audio{400, 61, 148, 22};
 constexpr QRect cb_subtitle{596, 61, 144, 22};
 } // namespace designed

@@ -39,10 +39,10 @@ public:
     }
 };
 
-QFrame *makePanel(QWidget *parent, const char *name, const QRect &geometry)
+QFrame *makePanel(QWidget *parent, const QString &name, const QRect &geometry)
 {
     auto *panel = new QFrame(parent);
-    panel->setObjectName(QString::fromLatin1(name));
+    panel->setObjectName(name);
     panel->setGeometry(geometry);
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setFrameShadow(QFrame::Raised);
@@ -179,20 +179,16 @@ void Tfm_main::createControls()
     Timer2->setInterval(1000);
     connect(Timer2, &QTimer::timeout, this, &Tfm_main::Timer2Timer);
 
-    pl_main = makePanel(this, "pl_main", designed::pl_main);
-    const char *const panelNames[subPanelCount] = {
-        "pl_video1", "pl_video2", "pl_audio1", "pl_audio2", "pl_ipod",  "pl_iphone", "pl_psp",
-        "pl_phone",  "pl_pmp",    "pl_appletv", "pl_animation", "pl_gphone", "pl_win", "pl_xbox",
-        "pl_hd",     "pl_avi",    "pl_mpeg",   "pl_mp4",   "pl_mkv"};
+    pl_main = makePanel(this, QStringLiteral("pl_main"), designed::pl_main);
     QFrame **panels[subPanelCount] = {&pl_video1, &pl_video2, &pl_audio1, &pl_audio2, &pl_ipod,
                                       &pl_iphone, &pl_psp,    &pl_phone,  &pl_pmp,    &pl_appletv,
                                       &pl_animation, &pl_gphone, &pl_win, &pl_xbox,   &pl_hd,
                                       &pl_avi,    &pl_mpeg,   &pl_mp4,    &pl_mkv};
     for (int i = 0; i < subPanelCount; ++i) {
+        const Panel panel = static_cast<Panel>(i);
         QRect geometry = designed::subPanel;
-        if (i >= 15) // the four fly-outs
-            geometry.setWidth(designed::flyOutWidth);
-        *panels[i] = makePanel(this, panelNames[i], geometry);
+        geometry.setWidth(picker::panelWidthOf(panel));
+        *panels[i] = makePanel(this, picker::panelName(panel), geometry);
     }
     createPickerControls();
     createMenus();

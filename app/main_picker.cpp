@@ -85,12 +85,6 @@ QLabel *makeImage(QWidget *parent, const QString &name, const QRect &geometry,
     return image;
 }
 
-bool nameHasAudioWord(const QString &exeName)
-{
-    const QString name = exeName.toLower();
-    return name.contains(QLatin1String("mp3")) || name.contains(QLatin1String("audio"));
-}
-
 } // namespace
 
 void Tfm_main::createPickerControls()
@@ -196,6 +190,15 @@ int editionLeft(BrandVariant variant)
     return variant == BrandVariant::A ? 88 : 53;
 }
 
+// Shows fly-out panel `flyOut` beside General Video's first page, in front.
+void showFlyOut(Tfm_main &w, Panel flyOut)
+{
+    QFrame *frame = w.subPanels(static_cast<int>(flyOut));
+    frame->move(w.pl_video1->x() + w.subPanelOffset, w.pl_video1->y());
+    frame->show();
+    frame->raise();
+}
+
 // The look of a one-category edition's panel: moved to the edition's left
 // edge, flat with a single-line border, its buttons one pixel higher.
 void singlePanelLayout(QFrame *frame, Panel panel, QLabel *const *btim, BrandVariant variant)
@@ -244,12 +247,8 @@ void Tfm_main::openPicker(int n)
     if (!highlightCategory(target.category))
         return;
     subPanels(static_cast<int>(target.panel))->show();
-    if (target.hasFlyOut) {
-        QFrame *flyOut = subPanels(static_cast<int>(target.flyOut));
-        flyOut->move(pl_video1->x() + subPanelOffset, pl_video1->y());
-        flyOut->show();
-        flyOut->raise();
-    }
+    if (target.hasFlyOut)
+        showFlyOut(*this, target.flyOut);
     currentCategory = target.category;
 }
 
@@ -265,15 +264,9 @@ bool Tfm_main::leaveCategory(int c)
     if (c >= 1 && c <= picker::categoryCount) {
         if (!resetCategoryPicture(c))
             return false;
-        if (c == 1) {
-            pl_video1->hide();
-            pl_video2->hide();
-        } else if (c == 2) {
-            pl_audio1->hide();
-            pl_audio2->hide();
-        } else {
-            subPanels(static_cast<int>(picker::categoryPanel(c, true, true)))->hide();
-        }
+        // Both pages of General Video and Audio; the one panel of the others.
+        subPanels(static_cast<int>(picker::categoryPanel(c, true, true)))->hide();
+        subPanels(static_cast<int>(picker::categoryPanel(c, false, false)))->hide();
     }
     for (QFrame *flyOut : {pl_avi, pl_mpeg, pl_mkv, pl_mp4})
         if (flyOut->isVisible())
@@ -311,10 +304,7 @@ void Tfm_main::profilePointed(int n)
         // and then takes the state it had.
         const bool playShown = !pl_play->isHidden();
         pl_play->hide();
-        QFrame *flyOut = subPanels(static_cast<int>(family->flyOut));
-        flyOut->move(pl_video1->x() + subPanelOffset, pl_video1->y());
-        flyOut->show();
-        flyOut->raise();
+        showFlyOut(*this, family->flyOut);
         const bool done = restoreProfileButton(currentProfile) && highlightButton(n);
         pl_play->setVisible(playShown);
         if (done)
@@ -382,7 +372,7 @@ namespace {
 // page stays as it was.
 void turnAudioPage(Tfm_main &w, QFrame *from, QFrame *to, Panel toPanel, bool toFirstPage)
 {
-    if (!nameHasAudioWord(w.exeName)) {
+    if (pickerEdition(w.exeName).panel != Panel::pl_audio1) {
         from->hide();
         to->show();
         w.audioFirstPage = toFirstPage;
@@ -415,59 +405,52 @@ void Tfm_main::im_mainicoClick()
 
 namespace {
 
-// Loads the picture at `relativePath` into `image`; a picture that cannot be
+// Loads the picture at `relativePath` into `image`. With no path or no image
+// there is nothing to load, which counts as done; a picture that cannot be
 // read is reported in the error box and leaves the image as it was.
-bool loadInto(QWidget *window, const QString &programFolder, QLabel *image,
-              const QString &relativePath)
+bool loadInto(Tfm_main &w, QLabel *image, const QString &relativePath)
 {
+    if (relativePath.isEmpty() || !image)
+        return true;
     QString error;
-    const QImage picture = pictures::loadPicture(programFolder + relativePath, &error);
+    const QImage picture = pictures::loadPicture(w.programFolder + relativePath, &error);
     if (picture.isNull()) {
-        desktop().error(window, error);
+        desktop().error(&w, error);
         return false;
     }
     image->setPixmap(QPixmap::fromImage(picture));
     return true;
 }
 
+// images[i], or null when i is outside the array.
+template <size_t N> QLabel *imageAt(QLabel *const (&images)[N], int i)
+{
+    return i >= 0 && static_cast<size_t>(i) < N ? images[i] : nullptr;
+}
+
 } // namespace
 
 bool Tfm_main::highlightButton(int n)
 {
-    const QString path = pictures::buttonPicturePath(n, true);
-    if (path.isEmpty() || !btim[n])
-        return true;
-    return loadInto(this, programFolder, btim[n], path);
+    return loadInto(*this, imageAt(btim, n), pictures::buttonPicturePath(n, true));
 }
 
 bool Tfm_main::resetButtonPicture(int n)
 {
-    const QString path = pictures::buttonPicturePath(n, false);
-    if (path.isEmpty() || !btim[n])
-        return true;
-    return loadInto(this, programFolder, btim[n], path);
+    return loadInto(*this, imageAt(btim, n), pictures::buttonPicturePath(n, false));
 }
 
 bool Tfm_main::highlightCategory(int c)
 {
-    const QString path = pictures::categoryPicturePath(c, true);
-    if (path.isEmpty())
-        return true;
-    return loadInto(this, programFolder, categoryImage[c], path);
+    return loadInto(*this, imageAt(categoryImage, c), pictures::categoryPicturePath(c, true));
 }
 
 bool Tfm_main::resetCategoryPicture(int c)
 {
-    const QString path = pictures::categoryPicturePath(c, false);
-    if (path.isEmpty())
-        return true;
-    return loadInto(this, programFolder, categoryImage[c], path);
+    return loadInto(*this, imageAt(categoryImage, c), pictures::categoryPicturePath(c, false));
 }
 
 bool Tfm_main::refreshHeaderImage()
 {
-    const QString path = pictures::headerPicturePath(currentCategory);
-    if (path.isEmpty())
-        return true;
-    return loadInto(this, programFolder, im_mainico, path);
+    return loadInto(*this, im_mainico, pictures::headerPicturePath(currentCategory));
 }

@@ -101,19 +101,29 @@ void Tfm_main::Skin1Click(const QString &objectName)
     }
 }
 
+namespace {
+
+// True when `objectName` is the preview bar of a DVD preview that plays while
+// no batch runs: the bar a press starts dragging and a release seeks with.
+bool isDvdPreviewBar(const Tfm_main &w, const QString &objectName)
+{
+    return !w.converting && w.runMode == RunMode::Dvd && objectName == QLatin1String("play_bar") &&
+           w.previewing;
+}
+
+} // namespace
+
 void Tfm_main::Skin1MouseDown(const QString &objectName)
 {
     hidePicker();
-    if (!converting && runMode == RunMode::Dvd && objectName == QLatin1String("play_bar") &&
-        previewing)
+    if (isDvdPreviewBar(*this, objectName))
         barDragging = true;
 }
 
 void Tfm_main::Skin1MouseUp(const QString &objectName)
 {
     // Releasing "play_bar" during a DVD preview seeks to the released place.
-    if (!converting && runMode == RunMode::Dvd && objectName == QLatin1String("play_bar") &&
-        previewing) {
+    if (isDvdPreviewBar(*this, objectName)) {
         const int32_t duration = previewRow >= 0 && previewRow < sourceInfos.size()
                                      ? durationToSeconds(sourceInfos[previewRow].durationText)
                                      : 0;

@@ -20,34 +20,12 @@ void drawGlyph(QPainter &p, const QRectF &box, const QString &glyph, const QColo
     const double s = g.size();
     const auto at = [&g](double x, double y) { return g.at(x, y); };
     const auto rect = [&g](double x, double y, double w, double h) { return g.rect(x, y, w, h); };
-    const auto triangle = [&](double x0, double y0, double x1, double y1, double x2, double y2) {
-        QPainterPath path;
-        path.moveTo(at(x0, y0));
-        path.lineTo(at(x1, y1));
-        path.lineTo(at(x2, y2));
-        path.closeSubpath();
-        return path;
-    };
     const auto folder = [&] {
-        QPainterPath path;
-        path.moveTo(at(0.08, 0.24));
-        path.lineTo(at(0.38, 0.24));
-        path.lineTo(at(0.46, 0.34));
-        path.lineTo(at(0.92, 0.34));
-        path.lineTo(at(0.92, 0.82));
-        path.lineTo(at(0.08, 0.82));
-        path.closeSubpath();
-        p.drawPath(path);
+        p.drawPath(g.path(
+            {{0.08, 0.24}, {0.38, 0.24}, {0.46, 0.34}, {0.92, 0.34}, {0.92, 0.82}, {0.08, 0.82}}));
     };
     const auto page = [&] {
-        QPainterPath path;
-        path.moveTo(at(0.2, 0.06));
-        path.lineTo(at(0.6, 0.06));
-        path.lineTo(at(0.8, 0.26));
-        path.lineTo(at(0.8, 0.94));
-        path.lineTo(at(0.2, 0.94));
-        path.closeSubpath();
-        p.drawPath(path);
+        p.drawPath(g.path({{0.2, 0.06}, {0.6, 0.06}, {0.8, 0.26}, {0.8, 0.94}, {0.2, 0.94}}));
         p.drawPolyline(QPolygonF({at(0.6, 0.06), at(0.6, 0.26), at(0.8, 0.26)}));
     };
 
@@ -73,12 +51,7 @@ void drawGlyph(QPainter &p, const QRectF &box, const QString &glyph, const QColo
     } else if (glyph == QLatin1String("remove")) {
         p.drawLine(at(0.16, 0.24), at(0.84, 0.24));
         p.drawPolyline(QPolygonF({at(0.38, 0.24), at(0.4, 0.1), at(0.6, 0.1), at(0.62, 0.24)}));
-        QPainterPath bin;
-        bin.moveTo(at(0.24, 0.24));
-        bin.lineTo(at(0.3, 0.9));
-        bin.lineTo(at(0.7, 0.9));
-        bin.lineTo(at(0.76, 0.24));
-        p.drawPath(bin);
+        p.drawPath(g.path({{0.24, 0.24}, {0.3, 0.9}, {0.7, 0.9}, {0.76, 0.24}}, false));
         p.drawLine(at(0.44, 0.4), at(0.44, 0.74));
         p.drawLine(at(0.56, 0.4), at(0.56, 0.74));
     } else if (glyph == QLatin1String("clear")) {
@@ -96,14 +69,14 @@ void drawGlyph(QPainter &p, const QRectF &box, const QString &glyph, const QColo
         arc2.arcMoveTo(rect(0.14, 0.14, 0.72, 0.72), 210);
         arc2.arcTo(rect(0.14, 0.14, 0.72, 0.72), 210, 150);
         p.drawPath(arc2);
-        p.fillPath(triangle(0.05, 0.42, 0.28, 0.42, 0.165, 0.6), colour);
-        p.fillPath(triangle(0.72, 0.58, 0.95, 0.58, 0.835, 0.4), colour);
+        p.fillPath(g.path({{0.05, 0.42}, {0.28, 0.42}, {0.165, 0.6}}), colour);
+        p.fillPath(g.path({{0.72, 0.58}, {0.95, 0.58}, {0.835, 0.4}}), colour);
     } else if (glyph == QLatin1String("stop") || glyph == QLatin1String("stopplay")) {
         p.setBrush(colour);
         p.drawRoundedRect(rect(0.26, 0.26, 0.48, 0.48), s * 0.06, s * 0.06);
     } else if (glyph == QLatin1String("play")) {
         p.setPen(Qt::NoPen);
-        p.fillPath(triangle(0.3, 0.18, 0.84, 0.5, 0.3, 0.82), colour);
+        p.fillPath(g.path({{0.3, 0.18}, {0.84, 0.5}, {0.3, 0.82}}), colour);
     } else if (glyph == QLatin1String("pause")) {
         p.setPen(Qt::NoPen);
         p.setBrush(colour);
@@ -151,15 +124,8 @@ void drawGlyph(QPainter &p, const QRectF &box, const QString &glyph, const QColo
             p.drawLine(at(0.32, y), at(0.86, y));
         }
     } else if (glyph == QLatin1String("audio")) {
-        QPainterPath speaker;
-        speaker.moveTo(at(0.1, 0.38));
-        speaker.lineTo(at(0.3, 0.38));
-        speaker.lineTo(at(0.52, 0.18));
-        speaker.lineTo(at(0.52, 0.82));
-        speaker.lineTo(at(0.3, 0.62));
-        speaker.lineTo(at(0.1, 0.62));
-        speaker.closeSubpath();
-        p.drawPath(speaker);
+        p.drawPath(g.path(
+            {{0.1, 0.38}, {0.3, 0.38}, {0.52, 0.18}, {0.52, 0.82}, {0.3, 0.62}, {0.1, 0.62}}));
         QPainterPath wave;
         wave.arcMoveTo(rect(0.4, 0.26, 0.4, 0.48), -45);
         wave.arcTo(rect(0.4, 0.26, 0.4, 0.48), -45, 90);
@@ -170,43 +136,21 @@ void drawGlyph(QPainter &p, const QRectF &box, const QString &glyph, const QColo
         p.drawLine(at(0.58, 0.44), at(0.8, 0.44));
         p.drawLine(at(0.2, 0.62), at(0.4, 0.62));
         p.drawLine(at(0.48, 0.62), at(0.8, 0.62));
-    } else if (glyph == QLatin1String("exit")) {
-        p.drawPolyline(QPolygonF({at(0.56, 0.2), at(0.56, 0.1), at(0.14, 0.1), at(0.14, 0.9),
-                                  at(0.56, 0.9), at(0.56, 0.8)}));
-        p.drawLine(at(0.36, 0.5), at(0.9, 0.5));
-        p.drawPolyline(QPolygonF({at(0.74, 0.34), at(0.9, 0.5), at(0.74, 0.66)}));
     } else if (glyph == QLatin1String("selectall")) {
         p.drawRoundedRect(rect(0.12, 0.12, 0.76, 0.76), s * 0.1, s * 0.1);
         p.drawPolyline(QPolygonF({at(0.3, 0.52), at(0.44, 0.66), at(0.72, 0.36)}));
-    } else if (glyph == QLatin1String("unselect")) {
-        p.drawRoundedRect(rect(0.12, 0.12, 0.76, 0.76), s * 0.1, s * 0.1);
-    } else if (glyph == QLatin1String("web")) {
-        p.drawEllipse(rect(0.1, 0.1, 0.8, 0.8));
-        p.drawEllipse(rect(0.32, 0.1, 0.36, 0.8));
-        p.drawLine(at(0.1, 0.5), at(0.9, 0.5));
-    } else if (glyph == QLatin1String("mail")) {
-        p.drawRoundedRect(rect(0.08, 0.22, 0.84, 0.56), s * 0.06, s * 0.06);
-        p.drawPolyline(QPolygonF({at(0.1, 0.26), at(0.5, 0.56), at(0.9, 0.26)}));
-    } else if (glyph == QLatin1String("support")) {
-        QPainterPath bubble;
-        bubble.addRoundedRect(rect(0.08, 0.14, 0.84, 0.56), s * 0.14, s * 0.14);
-        p.drawPath(bubble);
-        p.drawPolyline(QPolygonF({at(0.3, 0.7), at(0.26, 0.88), at(0.48, 0.7)}));
     } else if (glyph == QLatin1String("logo")) {
-        QLinearGradient g(box.topLeft(), box.bottomRight());
-        g.setColorAt(0, colour.lighter(135));
-        g.setColorAt(1, colour.darker(110));
+        QLinearGradient gradient(box.topLeft(), box.bottomRight());
+        gradient.setColorAt(0, colour.lighter(135));
+        gradient.setColorAt(1, colour.darker(110));
         p.setPen(Qt::NoPen);
-        p.setBrush(g);
+        p.setBrush(gradient);
         p.drawRoundedRect(rect(0.02, 0.02, 0.96, 0.96), s * 0.24, s * 0.24);
-        p.fillPath(triangle(0.38, 0.26, 0.76, 0.5, 0.38, 0.74), Qt::white);
+        p.fillPath(g.path({{0.38, 0.26}, {0.76, 0.5}, {0.38, 0.74}}), Qt::white);
         p.setBrush(QColor(255, 255, 255, 150));
         p.drawRoundedRect(rect(0.2, 0.26, 0.1, 0.48), s * 0.03, s * 0.03);
     } else if (glyph == QLatin1String("output")) {
         folder();
-    } else if (glyph == QLatin1String("profile")) {
-        p.drawRoundedRect(rect(0.1, 0.16, 0.8, 0.68), s * 0.08, s * 0.08);
-        p.fillPath(triangle(0.42, 0.34, 0.64, 0.5, 0.42, 0.66), colour);
     }
 }
 
@@ -223,7 +167,7 @@ QFont skinFont(int pixelSize, bool bold)
 // ---- TSkinObject ------------------------------------------------------------
 
 TSkinObject::TSkinObject(TSkin *skin, const SkinObjectDef &def)
-    : QObject(skin), skin_(skin), kind_(def.kind), text_(def.text), position_(def.position),
+    : QObject(skin), kind_(def.kind), text_(def.text), position_(def.position),
       minimum_(def.minimum), maximum_(def.maximum)
 {
     setObjectName(def.name);
@@ -241,7 +185,7 @@ void TSkinObject::setPosition(int position)
 
 void TSkinObject::redraw()
 {
-    skin_->redrawObject(name());
+    static_cast<TSkin *>(parent())->redrawObject(name());
 }
 
 // ---- TSkin ------------------------------------------------------------------
@@ -355,11 +299,6 @@ QString TSkin::objectAt(const QPoint &point) const
 }
 
 QColor TSkin::colour(const QString &role, const QColor &fallback) const
-{
-    return roleColour(role, fallback);
-}
-
-QColor TSkin::roleColour(const QString &role, const QColor &fallback) const
 {
     if (!window_)
         return fallback;
@@ -492,7 +431,7 @@ void TSkin::paintEvent(QPaintEvent *)
         p.fillRect(rect(), palette().window());
         return;
     }
-    p.fillRect(rect(), roleColour(QStringLiteral("background"), palette().window().color()));
+    p.fillRect(rect(), colour(QStringLiteral("background"), palette().window().color()));
     for (const SkinObjectDef *def : visibleObjects())
         paintObject(p, *def);
 }
@@ -523,18 +462,19 @@ void TSkin::paintButton(QPainter &p, const SkinObjectDef &def) const
     const bool hover = hovered_ == def.name;
     const bool down = pressed_ == def.name && hover;
     const QRectF r = QRectF(def.rect).adjusted(0.5, 0.5, -0.5, -0.5);
-    const TSkinObject *object = findObject(def.name);
-    const QString caption = object ? object->text() : def.text;
+    // Buttons, texts and sliders are named, and every named object of the
+    // applied skin has its TSkinObject.
+    const QString caption = findObject(def.name)->text();
     p.setRenderHint(QPainter::Antialiasing);
     const QString style = def.style.isEmpty() ? QStringLiteral("secondary") : def.style;
     const int radius = def.radius > 0 ? def.radius : 6;
 
     if (style == QLatin1String("tool")) {
-        const QColor text = roleColour(QStringLiteral("toolText"), Qt::white);
+        const QColor text = colour(QStringLiteral("toolText"), Qt::white);
         if (down || hover) {
             p.setPen(Qt::NoPen);
-            p.setBrush(roleColour(down ? QStringLiteral("toolPressed") : QStringLiteral("toolHover"),
-                                  QColor(255, 255, 255, down ? 60 : 30)));
+            p.setBrush(colour(down ? QStringLiteral("toolPressed") : QStringLiteral("toolHover"),
+                              QColor(255, 255, 255, down ? 60 : 30)));
             p.drawRoundedRect(r, radius, radius);
         }
         const double icon = 22;
@@ -543,7 +483,7 @@ void TSkin::paintButton(QPainter &p, const SkinObjectDef &def) const
         drawGlyph(p, QRectF(r.center().x() - icon / 2, top, icon, icon), def.icon, text);
         if (!caption.isEmpty()) {
             p.setFont(skinFont(def.fontSize, def.bold));
-            p.setPen(hover ? text : roleColour(QStringLiteral("toolCaption"), text));
+            p.setPen(hover ? text : colour(QStringLiteral("toolCaption"), text));
             p.drawText(QRectF(r.left(), top + icon + 1, r.width(), r.bottom() - top - icon - 1),
                        Qt::AlignHCenter | Qt::AlignTop, caption);
         }
@@ -555,34 +495,33 @@ void TSkin::paintButton(QPainter &p, const SkinObjectDef &def) const
         // under the pointer and the chevron at its right end.
         if (down || hover) {
             p.setPen(Qt::NoPen);
-            p.setBrush(roleColour(down ? QStringLiteral("fieldPressed") : QStringLiteral("fieldHover"),
-                                  QColor(0xf0, 0xf3, 0xf8)));
+            p.setBrush(colour(down ? QStringLiteral("fieldPressed") : QStringLiteral("fieldHover"),
+                              QColor(0xf0, 0xf3, 0xf8)));
             p.drawRoundedRect(r, 3, 3);
         }
         const double icon = 16;
         drawGlyph(p, QRectF(r.right() - icon - 5, r.center().y() - icon / 2, icon, icon),
                   def.icon.isEmpty() ? QStringLiteral("drop") : def.icon,
-                  roleColour(hover ? QStringLiteral("accent") : QStringLiteral("muted"),
-                             Qt::darkGray));
+                  colour(hover ? QStringLiteral("accent") : QStringLiteral("muted"), Qt::darkGray));
         return;
     }
 
     QColor fill, border, text;
     if (style == QLatin1String("primary")) {
-        fill = roleColour(down    ? QStringLiteral("accentPressed")
-                          : hover ? QStringLiteral("accentHover")
-                                  : QStringLiteral("accent"),
-                          QColor(0x25, 0x63, 0xeb));
+        fill = colour(down    ? QStringLiteral("accentPressed")
+                      : hover ? QStringLiteral("accentHover")
+                              : QStringLiteral("accent"),
+                      QColor(0x25, 0x63, 0xeb));
         border = fill;
-        text = roleColour(QStringLiteral("accentText"), Qt::white);
+        text = colour(QStringLiteral("accentText"), Qt::white);
     } else {
-        const QColor base = roleColour(QStringLiteral("field"), Qt::white);
-        fill = down    ? roleColour(QStringLiteral("fieldPressed"), base.darker(112))
-               : hover ? roleColour(QStringLiteral("fieldHover"), base.darker(104))
+        const QColor base = colour(QStringLiteral("field"), Qt::white);
+        fill = down    ? colour(QStringLiteral("fieldPressed"), base.darker(112))
+               : hover ? colour(QStringLiteral("fieldHover"), base.darker(104))
                        : base;
-        border = roleColour(hover ? QStringLiteral("accent") : QStringLiteral("fieldBorder"),
-                            QColor(0xc8, 0xce, 0xd8));
-        text = roleColour(def.color.isEmpty() ? QStringLiteral("text") : def.color, Qt::black);
+        border = colour(hover ? QStringLiteral("accent") : QStringLiteral("fieldBorder"),
+                        QColor(0xc8, 0xce, 0xd8));
+        text = colour(def.color.isEmpty() ? QStringLiteral("text") : def.color, Qt::black);
     }
     p.setPen(QPen(border, 1));
     p.setBrush(fill);
@@ -609,17 +548,15 @@ void TSkin::paintButton(QPainter &p, const SkinObjectDef &def) const
 
 void TSkin::paintText(QPainter &p, const SkinObjectDef &def) const
 {
-    const TSkinObject *object = findObject(def.name);
-    const QString text = object ? object->text() : def.text;
+    const QString text = findObject(def.name)->text();
     const QRectF r = QRectF(def.rect).adjusted(0.5, 0.5, -0.5, -0.5);
     const bool hover = hovered_ == def.name;
     if (!def.fill.isEmpty() || !def.border.isEmpty()) {
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(def.border.isEmpty()
                      ? QPen(Qt::NoPen)
-                     : QPen(roleColour(hover ? QStringLiteral("accent") : def.border, Qt::gray), 1));
-        p.setBrush(def.fill.isEmpty() ? QBrush(Qt::NoBrush)
-                                      : QBrush(roleColour(def.fill, Qt::white)));
+                     : QPen(colour(hover ? QStringLiteral("accent") : def.border, Qt::gray), 1));
+        p.setBrush(def.fill.isEmpty() ? QBrush(Qt::NoBrush) : QBrush(colour(def.fill, Qt::white)));
         p.drawRoundedRect(r, def.radius, def.radius);
     }
     const int pad = def.fill.isEmpty() && def.border.isEmpty() ? 0 : 8;
@@ -633,7 +570,7 @@ void TSkin::paintText(QPainter &p, const SkinObjectDef &def) const
         }
     }
     p.setFont(font);
-    p.setPen(roleColour(def.color.isEmpty() ? QStringLiteral("text") : def.color, Qt::black));
+    p.setPen(colour(def.color.isEmpty() ? QStringLiteral("text") : def.color, Qt::black));
     p.drawText(box, static_cast<int>(def.align),
                QFontMetrics(font).elidedText(text, Qt::ElideRight, box.width()));
 }
@@ -641,8 +578,6 @@ void TSkin::paintText(QPainter &p, const SkinObjectDef &def) const
 void TSkin::paintSlider(QPainter &p, const SkinObjectDef &def) const
 {
     const TSkinObject *object = findObject(def.name);
-    if (!object)
-        return;
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r(def.rect);
     const double cy = r.center().y();
@@ -653,11 +588,11 @@ void TSkin::paintSlider(QPainter &p, const SkinObjectDef &def) const
     const double x = left + fraction * (right - left);
     const bool active = hovered_ == def.name || pressed_ == def.name;
     p.setPen(Qt::NoPen);
-    p.setBrush(roleColour(QStringLiteral("track"), QColor(0xd5, 0xda, 0xe1)));
+    p.setBrush(colour(QStringLiteral("track"), QColor(0xd5, 0xda, 0xe1)));
     p.drawRoundedRect(QRectF(left, cy - 2, right - left, 4), 2, 2);
-    p.setBrush(roleColour(QStringLiteral("accent"), QColor(0x25, 0x63, 0xeb)));
+    p.setBrush(colour(QStringLiteral("accent"), QColor(0x25, 0x63, 0xeb)));
     p.drawRoundedRect(QRectF(left, cy - 2, x - left, 4), 2, 2);
-    p.setPen(QPen(roleColour(QStringLiteral("accent"), QColor(0x25, 0x63, 0xeb)), 2));
+    p.setPen(QPen(colour(QStringLiteral("accent"), QColor(0x25, 0x63, 0xeb)), 2));
     p.setBrush(Qt::white);
     const double radius = active ? handle : handle - 1;
     p.drawEllipse(QPointF(x, cy), radius, radius);
@@ -668,27 +603,26 @@ void TSkin::paintLabelOrBox(QPainter &p, const SkinObjectDef &def) const
     const QRectF r = QRectF(def.rect).adjusted(0.5, 0.5, -0.5, -0.5);
     p.setRenderHint(QPainter::Antialiasing);
     if (def.kind == SkinObjectKind::Box && (!def.fill.isEmpty() || !def.border.isEmpty())) {
-        p.setPen(def.border.isEmpty() ? QPen(Qt::NoPen)
-                                      : QPen(roleColour(def.border, Qt::gray), 1));
+        p.setPen(def.border.isEmpty() ? QPen(Qt::NoPen) : QPen(colour(def.border, Qt::gray), 1));
         if (def.fill.isEmpty()) {
             p.setBrush(Qt::NoBrush);
         } else if (def.fill.contains(QLatin1Char('>'))) {
             // "top>bottom": a vertical gradient between two colours.
             const QStringList ends = def.fill.split(QLatin1Char('>'));
             QLinearGradient g(r.topLeft(), r.bottomLeft());
-            g.setColorAt(0, roleColour(ends.value(0), Qt::white));
-            g.setColorAt(1, roleColour(ends.value(1), Qt::white));
+            g.setColorAt(0, colour(ends.value(0), Qt::white));
+            g.setColorAt(1, colour(ends.value(1), Qt::white));
             p.setBrush(g);
         } else {
-            p.setBrush(roleColour(def.fill, Qt::white));
+            p.setBrush(colour(def.fill, Qt::white));
         }
         if (def.radius > 0)
             p.drawRoundedRect(r, def.radius, def.radius);
         else
             p.drawRect(r);
     }
-    const QColor text = roleColour(def.color.isEmpty() ? QStringLiteral("muted") : def.color,
-                                   Qt::darkGray);
+    const QColor text =
+        colour(def.color.isEmpty() ? QStringLiteral("muted") : def.color, Qt::darkGray);
     const QFont font = skinFont(def.fontSize, def.bold);
     if (def.kind == SkinObjectKind::Box && !def.icon.isEmpty()) {
         // A large picture above the text, both centred.
@@ -699,7 +633,7 @@ void TSkin::paintLabelOrBox(QPainter &p, const SkinObjectDef &def) const
         const double total = icon + 12 + textBox.height();
         const double top = r.center().y() - total / 2;
         drawGlyph(p, QRectF(r.center().x() - icon / 2, top, icon, icon), def.icon,
-                  roleColour(QStringLiteral("hintIcon"), text));
+                  colour(QStringLiteral("hintIcon"), text));
         p.setFont(font);
         p.setPen(text);
         p.drawText(QRectF(r.left() + 16, top + icon + 12, r.width() - 32, textBox.height() + 2),
@@ -717,7 +651,7 @@ void TSkin::paintLabelOrBox(QPainter &p, const SkinObjectDef &def) const
         else if (def.align & Qt::AlignRight)
             x = box.right() - icon;
         drawGlyph(p, QRectF(x, box.center().y() - icon / 2, icon, icon), def.icon,
-                  roleColour(def.color.isEmpty() ? QStringLiteral("muted") : def.color, text));
+                  colour(def.color.isEmpty() ? QStringLiteral("muted") : def.color, text));
         if (def.align & Qt::AlignRight)
             box.setRight(box.right() - icon - 6);
         else

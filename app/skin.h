@@ -8,7 +8,6 @@
 
 #include <QHash>
 #include <QIcon>
-#include <QPointer>
 #include <QWidget>
 
 class TSkin;
@@ -38,7 +37,6 @@ public:
 private:
     friend class TSkin;
     TSkinObject(TSkin *skin, const SkinObjectDef &def);
-    TSkin *skin_;
     SkinObjectKind kind_;
     QString text_;
     int position_, minimum_, maximum_;
@@ -107,7 +105,6 @@ private:
     void paintText(QPainter &p, const SkinObjectDef &def) const;
     void paintSlider(QPainter &p, const SkinObjectDef &def) const;
     void paintLabelOrBox(QPainter &p, const SkinObjectDef &def) const;
-    QColor roleColour(const QString &role, const QColor &fallback) const;
 
     SkinFileDef file_;
     const SkinWindowDef *window_ = nullptr;

@@ -50,16 +50,10 @@ void drawGlyph(QPainter &p, const QRectF &box, int c, const QColor &colour)
     const auto at = [&g](double x, double y) { return g.at(x, y); };
     const auto rect = [&g](double x, double y, double w, double h) { return g.rect(x, y, w, h); };
     switch (c) {
-    case 1: { // a film frame with a play mark
+    case 1: // a film frame with a play mark
         p.drawRoundedRect(rect(0.08, 0.2, 0.84, 0.6), s * 0.1, s * 0.1);
-        QPainterPath play;
-        play.moveTo(at(0.42, 0.36));
-        play.lineTo(at(0.64, 0.5));
-        play.lineTo(at(0.42, 0.64));
-        play.closeSubpath();
-        p.fillPath(play, colour);
+        p.fillPath(g.path({{0.42, 0.36}, {0.64, 0.5}, {0.42, 0.64}}), colour);
         break;
-    }
     case 2: { // a note
         p.setBrush(colour);
         p.drawEllipse(rect(0.2, 0.62, 0.22, 0.18));
@@ -129,18 +123,15 @@ void drawGlyph(QPainter &p, const QRectF &box, int c, const QColor &colour)
         p.drawText(rect(0.04, 0.2, 0.92, 0.6), Qt::AlignCenter, QStringLiteral("HD"));
         break;
     }
-    case 13: { // a flash
-        QPainterPath bolt;
-        bolt.moveTo(at(0.58, 0.06));
-        bolt.lineTo(at(0.22, 0.56));
-        bolt.lineTo(at(0.48, 0.56));
-        bolt.lineTo(at(0.4, 0.94));
-        bolt.lineTo(at(0.78, 0.42));
-        bolt.lineTo(at(0.52, 0.42));
-        bolt.closeSubpath();
-        p.fillPath(bolt, colour);
+    case 13: // a flash
+        p.fillPath(g.path({{0.58, 0.06},
+                           {0.22, 0.56},
+                           {0.48, 0.56},
+                           {0.4, 0.94},
+                           {0.78, 0.42},
+                           {0.52, 0.42}}),
+                   colour);
         break;
-    }
     default: // a stack of formats
         p.drawRoundedRect(rect(0.16, 0.16, 0.68, 0.2), s * 0.04, s * 0.04);
         p.drawRoundedRect(rect(0.16, 0.42, 0.68, 0.2), s * 0.04, s * 0.04);
@@ -297,6 +288,20 @@ GlyphFrame::~GlyphFrame()
     painter_.restore();
 }
 
+QPainterPath GlyphFrame::path(std::initializer_list<QPointF> points, bool closed) const
+{
+    QPainterPath outline;
+    for (const QPointF &point : points) {
+        if (outline.elementCount() == 0)
+            outline.moveTo(at(point.x(), point.y()));
+        else
+            outline.lineTo(at(point.x(), point.y()));
+    }
+    if (closed)
+        outline.closeSubpath();
+    return outline;
+}
+
 QColor categoryColour(int c)
 {
     static const QColor colours[picker::categoryCount] = {
@@ -378,7 +383,7 @@ QImage headerPicture(int c)
 
 QImage designedHeaderPicture()
 {
-    return headerPicture(14);
+    return headerPicture(pictures::headerCount);
 }
 
 QImage blankCategoryPicture()
@@ -415,20 +420,17 @@ QImage stripPicture(Panel panel, picker::StripPart part)
 
 QImage pictureForPath(const QString &relativePath)
 {
-    for (int c = 1; c <= picker::categoryCount; ++c) {
-        if (relativePath == pictures::categoryPicturePath(c, false))
-            return categoryPicture(c, false);
-        if (relativePath == pictures::categoryPicturePath(c, true))
-            return categoryPicture(c, true);
-    }
-    for (int c = 1; c <= 14; ++c)
-        if (relativePath == pictures::headerPicturePath(c))
-            return headerPicture(c);
-    for (int n = 1; n <= profileCount; ++n) {
-        if (relativePath == pictures::buttonPicturePath(n, false))
-            return buttonPicture(n, false);
-        if (relativePath == pictures::buttonPicturePath(n, true))
-            return buttonPicture(n, true);
+    for (const pictures::PictureFile &file : pictures::allPictureFiles()) {
+        if (file.path != relativePath)
+            continue;
+        switch (file.kind) {
+        case pictures::PictureFile::Kind::Category:
+            return categoryPicture(file.number, file.highlighted);
+        case pictures::PictureFile::Kind::Header:
+            return headerPicture(file.number);
+        case pictures::PictureFile::Kind::Button:
+            return buttonPicture(file.number, file.highlighted);
+        }
     }
     return QImage();
 }

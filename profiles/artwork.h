@@ -9,7 +9,9 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QString>
+#include <initializer_list>
 
 namespace artwork {
 
@@ -30,6 +32,9 @@ public:
         return QRectF(at(x, y), QSizeF(w * size_, h * size_));
     }
     double size() const { return size_; }
+    // The outline through `points` (unit coordinates) in order, closed back
+    // to the first point unless `closed` is false.
+    QPainterPath path(std::initializer_list<QPointF> points, bool closed = true) const;
 
 private:
     QPainter &painter_;

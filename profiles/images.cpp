@@ -24,11 +24,9 @@ bool reactsToPointing(int n)
 
 QString categoryFileName(int c)
 {
-    static const char *const names[picker::categoryCount] = {
-        "img_video1", "img_audio1", "img_ipod", "img_iphone", "img_gphone",
-        "img_appletv", "img_psp",   "img_xbox", "img_phone",  "img_win",
-        "img_pmp",    "img_hd",     "img_animation"};
-    return c >= 1 && c <= picker::categoryCount ? QString::fromLatin1(names[c - 1]) : QString();
+    // The file names are the control names, but General Video's drops the
+    // "g" of "img_gvideo1".
+    return c == 1 ? QStringLiteral("img_video1") : picker::categoryImageName(c);
 }
 
 QString buttonPicturePath(int n, bool highlighted)
@@ -51,24 +49,33 @@ QString categoryPicturePath(int c, bool highlighted)
 
 QString headerPicturePath(int c)
 {
-    if (c < 1 || c > 14)
+    if (c < 1 || c > headerCount)
         return QString();
     return QStringLiteral("images/main/%1.bmp").arg(c);
+}
+
+QList<PictureFile> allPictureFiles()
+{
+    using Kind = PictureFile::Kind;
+    QList<PictureFile> files;
+    for (int c = 1; c <= picker::categoryCount; ++c)
+        for (bool highlighted : {false, true})
+            files.append({Kind::Category, c, highlighted, categoryPicturePath(c, highlighted)});
+    for (int c = 1; c <= headerCount; ++c)
+        files.append({Kind::Header, c, false, headerPicturePath(c)});
+    for (int n = 1; n <= profileCount; ++n) {
+        files.append({Kind::Button, n, false, buttonPicturePath(n, false)});
+        if (reactsToPointing(n))
+            files.append({Kind::Button, n, true, buttonPicturePath(n, true)});
+    }
+    return files;
 }
 
 QStringList allPicturePaths()
 {
     QStringList paths;
-    for (int c = 1; c <= picker::categoryCount; ++c) {
-        paths << categoryPicturePath(c, false) << categoryPicturePath(c, true);
-    }
-    for (int c = 1; c <= 14; ++c)
-        paths << headerPicturePath(c);
-    for (int n = 1; n <= profileCount; ++n) {
-        paths << buttonPicturePath(n, false);
-        if (reactsToPointing(n))
-            paths << buttonPicturePath(n, true);
-    }
+    for (const PictureFile &file : allPictureFiles())
+        paths << file.path;
     return paths;
 }
 

@@ -20,11 +20,23 @@ QString categoryFileName(int c);
 QString buttonPicturePath(int n, bool highlighted);
 // "images/main/general/<file name>.bmp" or "images/main/move/<file name>.bmp".
 QString categoryPicturePath(int c, bool highlighted);
+// The header pictures: one per category and a neutral one (14).
+constexpr int headerCount = 14;
 // "images/main/c.bmp", c = 1 to 14.
 QString headerPicturePath(int c);
 
-// Every relative path above, in a stable order: the tree a complete
-// installation holds.
+// One picture of the tree: what it shows and its relative path.
+struct PictureFile {
+    enum class Kind { Category, Header, Button };
+    Kind kind;
+    int number;       // the category (Category, Header) or the button (Button)
+    bool highlighted; // Category and Button only
+    QString path;
+};
+// Every picture above, in a stable order: the tree a complete installation
+// holds.
+QList<PictureFile> allPictureFiles();
+// Their relative paths, in the same order.
 QStringList allPicturePaths();
 
 // Reads the bitmap at `fullPath`. On failure returns a null image and sets

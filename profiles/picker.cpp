@@ -242,15 +242,9 @@ const Family *familyOfFlyOut(Panel panel)
 
 int foldToFamily(int current)
 {
-    if (current >= 102 && current <= 109)
-        return 2;
-    if (current >= 110 && current <= 117)
-        return 3;
-    if (current >= 118 && current <= 124)
-        return 4;
-    if (current >= 125 && current <= 131)
-        return 5;
-    return current;
+    // The profiles the picker opens on a fly-out for are those to fold.
+    const PickerTarget target = pickerTarget(current);
+    return target.hasFlyOut ? familyOfFlyOut(target.flyOut)->entry : current;
 }
 
 Pointing pointingOf(int n)

@@ -47,14 +47,13 @@ struct Shot {
     std::function<QMenu *(Tfm_main &)> menu = nullptr;
 };
 
-// Shows profile n as a profile load would: category, pointer and name.
+// Shows profile n as a profile load would: category, pointer and name
+// (loadProfile shows the name and the header picture).
 void chooseProfile(Tfm_main &w, int n)
 {
     w.currentCategory = picker::categoryOfProfile(n);
-    w.loadProfile(n);
-    w.loadedProfile = n;
     w.currentProfile = n;
-    w.showProfileName(n);
+    w.loadProfile(n);
 }
 
 // Moves the pointer over a skin object, so that its hover look shows.
