@@ -194,18 +194,15 @@ public:
 
     // ---- Profile definition file and quality boxes (main_profile.cpp)
     void loadProfile(int n);
-    void fillSizeList(const QString &line);
-    void storeVideoRates(const QString &line);
     void cb_sizeChange();
     void cb_videobitrateChange();
     void cb_audiobitrateChange();
-    QString profileVideoRates[5];
+    VideoRates profileVideoRates;
 
     // ---- Saved settings and quality memory (main_settings.cpp) -------
     void loadSettings();
     void saveSettings();
     void saveQualityChoices(int n);
-    void restoreQualityChoices(int n);
     // The two INI files, set by loadSettings: the settings file and the
     // quality memory file beside it. Empty before the first load.
     QString settingsPath;

@@ -70,17 +70,3 @@ void Tfm_main::saveQualityChoices(int n)
         desktop().error(this, e.text());
     }
 }
-
-void Tfm_main::restoreQualityChoices(int n)
-{
-    const std::array<std::optional<int>, 4> choices =
-        readQualityChoices(IniFile(qualityMemoryPath), n, runMode);
-    QComboBox *const boxes[4] = {cb_size, cb_videobitrate, cb_audiobitrate, cb_channel};
-    for (int i = 0; i < 4; ++i) {
-        if (!choices[i])
-            continue;
-        const int index = *choices[i];
-        // An index the box does not have leaves it without a selection.
-        boxes[i]->setCurrentIndex(index >= 0 && index < boxes[i]->count() ? index : -1);
-    }
-}
