@@ -276,6 +276,9 @@ private:
     // Shows "Please first stop play!" or "Please first stop convert!" and
     // returns true while the preview plays or a batch runs.
     bool refusedWhileBusy();
+    // The running time in seconds of the previewed row; 0 when the row is
+    // not in the list.
+    int32_t previewDuration() const;
     bool shown_ = false;
 };
 
