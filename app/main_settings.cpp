@@ -37,6 +37,8 @@ void Tfm_main::saveSettings()
     // A window that never showed has read nothing, so it writes nothing.
     if (settingsPath.isEmpty())
         return;
+    // settingsFolder() made the folder at start; it is made again here in
+    // case it was removed while the program ran.
     QDir().mkpath(QFileInfo(settingsPath).path());
     IniFile file(settingsPath);
     SavedSettings s;
