@@ -2,7 +2,9 @@
 
 #include "app/layout.h"
 #include "app/skin.h"
+#include "config/settings.h"
 #include "dialogs/desktop.h"
+#include "profiles/qualityboxes.h"
 #include "sources/gettime.h"
 
 #include <QCloseEvent>
@@ -15,7 +17,6 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QTreeWidget>
@@ -120,13 +121,11 @@ void Tfm_main::createControls()
     ProgressBar1->setRange(0, 10000);
     ProgressBar1->setTextVisible(false);
 
-    const QStringList rates = {QStringLiteral("Higher quality"), QStringLiteral("High quality"),
-                               QStringLiteral("Normal"), QStringLiteral("Low Quliay"),
-                               QStringLiteral("Lower Quliay")};
+    const QStringList rates = designedRateItems();
     cb_size = makeCombo(this, "cb_size", {});
     cb_videobitrate = makeCombo(this, "cb_videobitrate", rates);
     cb_audiobitrate = makeCombo(this, "cb_audiobitrate", rates);
-    cb_channel = makeCombo(this, "cb_channel", {QStringLiteral("Mono"), QStringLiteral("Stereo")});
+    cb_channel = makeCombo(this, "cb_channel", designedChannelItems());
     cb_channel->setCurrentIndex(1);
     QComboBox *quality[4] = {cb_size, cb_videobitrate, cb_audiobitrate, cb_channel};
     for (int i = 0; i < 4; ++i)
@@ -148,10 +147,7 @@ void Tfm_main::createControls()
     ed_output = new QLineEdit(this);
     ed_output->setObjectName(QStringLiteral("ed_output"));
     ed_output->setGeometry(designed::ed_output);
-    QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
-    if (!videos.endsWith(QLatin1Char('/')))
-        videos += QLatin1Char('/');
-    ed_output->setText(videos);
+    ed_output->setText(defaultOutputFolder());
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));

@@ -194,18 +194,15 @@ public:
 
     // ---- Profile definition file and quality boxes (main_profile.cpp)
     void loadProfile(int n);
-    void fillSizeList(const QString &line);
-    void storeVideoRates(const QString &line);
     void cb_sizeChange();
     void cb_videobitrateChange();
     void cb_audiobitrateChange();
-    QString profileVideoRates[5];
+    VideoRates profileVideoRates;
 
     // ---- Saved settings and quality memory (main_settings.cpp) -------
     void loadSettings();
     void saveSettings();
     void saveQualityChoices(int n);
-    void restoreQualityChoices(int n);
     // The two INI files, set by loadSettings: the settings file and the
     // quality memory file beside it. Empty before the first load.
     QString settingsPath;
@@ -279,6 +276,9 @@ private:
     // Shows "Please first stop play!" or "Please first stop convert!" and
     // returns true while the preview plays or a batch runs.
     bool refusedWhileBusy();
+    // The running time in seconds of the previewed row; 0 when the row is
+    // not in the list.
+    int32_t previewDuration() const;
     bool shown_ = false;
 };
 

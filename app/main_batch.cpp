@@ -31,8 +31,7 @@ QualityChoices Tfm_main::qualityChoices() const
     QualityChoices c;
     c.profile = currentProfile;
     c.displayName = profileDisplayName;
-    for (int i = 0; i < 5; ++i)
-        c.videoRates[static_cast<size_t>(i)] = profileVideoRates[i];
+    c.videoRates = profileVideoRates;
     c.size = snapshotOf(cb_size);
     c.video = snapshotOf(cb_videobitrate);
     c.audio = snapshotOf(cb_audiobitrate);

@@ -72,15 +72,20 @@ void Tfm_main::playPreview(const QString &mediaReference, bool filePreview)
     setSkinText(QStringLiteral("play_time"), QStringLiteral("00:00:00"));
 }
 
+int32_t Tfm_main::previewDuration() const
+{
+    return previewRow >= 0 && previewRow < sourceInfos.size()
+               ? durationToSeconds(sourceInfos[previewRow].durationText)
+               : 0;
+}
+
 void Tfm_main::onPreviewPosition(double p)
 {
     if (previewJustStarted && p > 0) {
         previewJustStarted = false;
         previewStartOffset = roundPosition(p);
     }
-    const int32_t duration = previewRow >= 0 && previewRow < sourceInfos.size()
-                                 ? durationToSeconds(sourceInfos[previewRow].durationText)
-                                 : 0;
+    const int32_t duration = previewDuration();
     // The end is judged on the time shown so far; the stop itself comes from
     // Timer1's tick, never from inside this event.
     if (previewEndReached(duration, previewElapsed)) {

@@ -1,6 +1,8 @@
 // Loading a profile from "profiles.pop" into the quality boxes.
 #include "app/main.h"
 
+#include "config/ini.h"
+#include "config/qualitymemory.h"
 #include "dialogs/desktop.h"
 #include "profiles/catalogue.h"
 #include "profiles/profiledef.h"
@@ -39,13 +41,10 @@ template <typename Change> void changeQualityBoxes(Tfm_main &w, Change change)
     QualityBoxes boxes;
     for (int i = 0; i < 4; ++i)
         boxes.box(i) = comboModel(combos[i]);
-    VideoRates rates;
-    std::copy(std::begin(w.profileVideoRates), std::end(w.profileVideoRates), rates.begin());
     const ProfileRules rules{w.currentProfile, w.runMode, profileExtension(w.profileDisplayName)};
-    change(boxes, rates, rules);
+    change(boxes, w.profileVideoRates, rules);
     for (int i = 0; i < 4; ++i)
         applyModel(combos[i], boxes.box(i));
-    std::copy(rates.begin(), rates.end(), std::begin(w.profileVideoRates));
 }
 
 } // namespace
@@ -61,27 +60,14 @@ void Tfm_main::loadProfile(int n)
         desktop().error(this, lines.error);
         return;
     }
-    changeQualityBoxes(*this,
-                       [&](QualityBoxes &boxes, VideoRates &rates, const ProfileRules &rules) {
-                           applyProfileLines(boxes, rates, jobRecord.profileOpts, lines, rules);
-                       });
-    restoreQualityChoices(n);
+    changeQualityBoxes(
+        *this, [&](QualityBoxes &boxes, VideoRates &rates, const ProfileRules &rules) {
+            applyProfileLines(boxes, rates, jobRecord.profileOpts, lines, rules);
+            // The remembered choices of this profile.
+            selectQualityChoices(boxes, readQualityChoices(IniFile(qualityMemoryPath), n, runMode));
+        });
     loadedProfile = n;
     refreshEstimates();
-}
-
-void Tfm_main::fillSizeList(const QString &line)
-{
-    changeQualityBoxes(*this, [&](QualityBoxes &boxes, VideoRates &, const ProfileRules &rules) {
-        ::fillSizeList(boxes, line, rules);
-    });
-}
-
-void Tfm_main::storeVideoRates(const QString &line)
-{
-    changeQualityBoxes(*this, [&](QualityBoxes &, VideoRates &rates, const ProfileRules &) {
-        ::storeVideoRates(rates, line);
-    });
 }
 
 void Tfm_main::cb_sizeChange()

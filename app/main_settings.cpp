@@ -37,6 +37,8 @@ void Tfm_main::saveSettings()
     // A window that never showed has read nothing, so it writes nothing.
     if (settingsPath.isEmpty())
         return;
+    // settingsFolder() made the folder at start; it is made again here in
+    // case it was removed while the program ran.
     QDir().mkpath(QFileInfo(settingsPath).path());
     IniFile file(settingsPath);
     SavedSettings s;
@@ -68,19 +70,5 @@ void Tfm_main::saveQualityChoices(int n)
     } catch (const IniWriteError &e) {
         // The load goes on; only the memory of the previous profile is lost.
         desktop().error(this, e.text());
-    }
-}
-
-void Tfm_main::restoreQualityChoices(int n)
-{
-    const std::array<std::optional<int>, 4> choices =
-        readQualityChoices(IniFile(qualityMemoryPath), n, runMode);
-    QComboBox *const boxes[4] = {cb_size, cb_videobitrate, cb_audiobitrate, cb_channel};
-    for (int i = 0; i < 4; ++i) {
-        if (!choices[i])
-            continue;
-        const int index = *choices[i];
-        // An index the box does not have leaves it without a selection.
-        boxes[i]->setCurrentIndex(index >= 0 && index < boxes[i]->count() ? index : -1);
     }
 }

@@ -124,10 +124,7 @@ void Tfm_main::Skin1MouseUp(const QString &objectName)
 {
     // Releasing "play_bar" during a DVD preview seeks to the released place.
     if (isDvdPreviewBar(*this, objectName)) {
-        const int32_t duration = previewRow >= 0 && previewRow < sourceInfos.size()
-                                     ? durationToSeconds(sourceInfos[previewRow].durationText)
-                                     : 0;
-        Seek(seekPositionFor(playBarPosition(), duration, previewStartOffset));
+        Seek(seekPositionFor(playBarPosition(), previewDuration(), previewStartOffset));
     }
     // Every release ends a drag, also one whose preview ended before it, so
     // that the next preview's bar moves again.

@@ -46,7 +46,6 @@ public:
     // The file's full name; empty for a store that names no file, whose reads
     // give the defaults and whose writes fail.
     const QString &fileName() const { return fileName_; }
-    bool isNull() const { return fileName_.isEmpty(); }
 
     // A missing file, section or key gives the default.
     QString readString(const QString &section, const QString &key,

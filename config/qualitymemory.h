@@ -25,8 +25,9 @@ QString qualityKey(int box);
 struct QualityMemoryRow {
     int first;
     int last;
-    bool allFour;                    // false: only "audio bitrate" and "Channel"
-    std::array<int, 4> fileDefaults; // per box; -1 where the profile has no key
+    // Per box; -1 where the profile has no key (the audio-only profiles keep
+    // only "audio bitrate" and "Channel").
+    std::array<int, 4> fileDefaults;
     std::array<int, 4> dvdDefaults;
     bool saved; // the keys are written when another profile loads
 };

@@ -143,16 +143,11 @@ QualityBox makeQualityBox(const QStringList &items, int index, bool enabled)
     if (index >= 0 && index < items.size()) {
         box.index = index;
         box.text = items.at(index);
-        box.original = box.text == QLatin1String("The original width and height") ||
-                       box.text == QLatin1String("The Original Video Quliay") ||
-                       box.text == QLatin1String("The Original Audio Quliay");
+        box.original = box.text == originalSizeItem || box.text == originalVideoItem ||
+                       box.text == originalAudioItem;
     }
     return box;
 }
-
-bool isDiscProfile(int profile) { return profile >= 112 && profile <= 114; }
-
-bool isListProfile(int profile) { return profile >= 15 && profile <= 101; }
 
 bool isSizeBasedProfile(int profile) { return !isListProfile(profile) && !isDiscProfile(profile); }
 

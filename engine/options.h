@@ -7,12 +7,13 @@
 // the size estimate all read the same rules.
 #pragma once
 
+#include "profiles/catalogue.h"
+#include "profiles/qualityboxes.h"
 #include "sources/sourceinfo.h"
 
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
-#include <array>
 
 // One quality box (cb_size, cb_videobitrate, cb_audiobitrate, cb_channel) as
 // the builders see it.
@@ -33,17 +34,14 @@ QualityBox makeQualityBox(const QStringList &items, int index, bool enabled);
 struct QualityChoices {
     int profile = 0;                   // currentProfile
     QString displayName;               // profileDisplayName, carries the extension
-    std::array<QString, 5> videoRates; // profileVideoRates: slot i for quality index i
+    VideoRates videoRates;             // profileVideoRates: slot i for quality index i
     QualityBox size;                   // cb_size
     QualityBox video;                  // cb_videobitrate
     QualityBox audio;                  // cb_audiobitrate
     QualityBox channel;                // cb_channel: 0 "Mono", 1 "Stereo"
 };
 
-// Video CD, Super Video CD and DVD: the encoder's target presets decide.
-bool isDiscProfile(int profile);
-// 15 to 101: the video rates come from the profile definition file.
-bool isListProfile(int profile);
+// isDiscProfile and isListProfile come from the catalogue.
 // Below 15 or above 101, except the disc profiles: the video rate comes from
 // the frame height and a quality factor.
 bool isSizeBasedProfile(int profile);

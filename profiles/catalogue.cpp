@@ -141,6 +141,16 @@ const std::array<CatalogueEntry, profileCount> entries{{
 
 } // namespace
 
+bool isDiscProfile(int profile)
+{
+    return profile >= 112 && profile <= 114;
+}
+
+bool isListProfile(int profile)
+{
+    return profile >= 15 && profile <= 101;
+}
+
 const CatalogueEntry *catalogueEntry(int n)
 {
     if (n < 1 || n > profileCount)

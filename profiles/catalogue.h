@@ -29,6 +29,12 @@ struct CatalogueEntry {
 
 constexpr int profileCount = 132;
 
+// Video CD, Super Video CD and DVD (112 to 114): the encoder's target
+// presets decide.
+bool isDiscProfile(int profile);
+// 15 to 101: the video rates come from the profile definition file.
+bool isListProfile(int profile);
+
 // The entry of profile n, or null outside 1 to 132.
 const CatalogueEntry *catalogueEntry(int n);
 // True when n has a display name.

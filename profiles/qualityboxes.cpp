@@ -1,5 +1,7 @@
 #include "profiles/qualityboxes.h"
 
+#include "profiles/catalogue.h"
+
 QStringList designedRateItems()
 {
     return {QStringLiteral("Higher quality"), QStringLiteral("High quality"),
@@ -64,21 +66,6 @@ const ComboModel &QualityBoxes::box(int i) const
     return const_cast<QualityBoxes *>(this)->box(i);
 }
 
-namespace {
-
-bool isDiscProfile(int p)
-{
-    return p >= 112 && p <= 114;
-}
-
-// The general video profiles: below 15 or above 101.
-bool isGeneralVideo(int p)
-{
-    return p < 15 || p > 101;
-}
-
-} // namespace
-
 void fillSizeList(QualityBoxes &boxes, const QString &line, const ProfileRules &rules)
 {
     ComboModel &size = boxes.cb_size;
@@ -91,7 +78,7 @@ void fillSizeList(QualityBoxes &boxes, const QString &line, const ProfileRules &
         size.add(QStringLiteral("NTSC"));
     }
     // The comparison is exact: ".MP4" is not ".mp4".
-    if (isGeneralVideo(rules.currentProfile) && size.items.size() >= 2 &&
+    if (!isListProfile(rules.currentProfile) && size.items.size() >= 2 &&
         rules.extension != QLatin1String(".mp4") && rules.currentProfile <= 111)
         size.add(originalSizeItem);
     if (size.items.isEmpty()) {
@@ -125,7 +112,7 @@ void applyVideoLine(QualityBoxes &boxes, VideoRates &rates, const QString &line,
         if (video.items[i] == noVideoItem)
             video.removeAt(i);
 
-    if (isGeneralVideo(p)) {
+    if (!isListProfile(p)) {
         if (rules.extension != QLatin1String(".mp4")) {
             if (rules.runMode == RunMode::File) {
                 if (video.lastItem() != originalVideoItem)

@@ -24,13 +24,6 @@ VideoRates ratesOf(int n)
     return {num + "05", num + "04", num + "03", num + "02", num + "01"};
 }
 
-VideoRates ratesOf(const Tfm_main &w)
-{
-    VideoRates rates;
-    std::copy(std::begin(w.profileVideoRates), std::end(w.profileVideoRates), rates.begin());
-    return rates;
-}
-
 struct BoxCase {
     QStringList items;
     int selected;
@@ -74,7 +67,7 @@ TEST_P(ProfileLoad, FillsTheBoxesRatesAndOptions)
     expectBox(w->cb_videobitrate, c.video, what + " video");
     expectBox(w->cb_audiobitrate, c.audio, what + " audio");
     expectBox(w->cb_channel, c.channel, what + " channel");
-    EXPECT_EQ(ratesOf(w.w()), c.rates) << what;
+    EXPECT_EQ(w.w().profileVideoRates, c.rates) << what;
     EXPECT_EQ(w->jobRecord.profileOpts, QString::fromLatin1(c.opts)) << what;
     EXPECT_EQ(w->loadedProfile, c.profile);
     EXPECT_EQ(w->profileDisplayName, displayNameOf(c.profile));
@@ -244,7 +237,7 @@ TEST(ProfileLoadEdges, AVideoProfileAfterAnAudioProfile)
     // "No Video" is gone, both boxes are on, and profile 2's defaults apply.
     expectBox(w->cb_size, {plus(sixSizes, {orgS}), 4, true}, "size");
     expectBox(w->cb_videobitrate, {plus(rates5, {orgV}), 5, true}, "video");
-    EXPECT_EQ(ratesOf(w.w()), ratesOf(2));
+    EXPECT_EQ(w.w().profileVideoRates, ratesOf(2));
     // Back to audio and to profile 1: the original items are offered once.
     clickProfile(w.w(), 18);
     clickProfile(w.w(), 1);
@@ -275,7 +268,7 @@ TEST(ProfileLoadEdges, AMissingDefinitionFileStopsTheLoad)
     EXPECT_EQ(qualityBoxesOf(w.w()).cb_videobitrate, before.cb_videobitrate);
     EXPECT_EQ(w->jobRecord.profileOpts, opts);
     EXPECT_EQ(w->loadedProfile, 1);
-    EXPECT_EQ(ratesOf(w.w()), ratesOf(1));
+    EXPECT_EQ(w.w().profileVideoRates, ratesOf(1));
 }
 
 TEST(ProfileLoadEdges, NoDefinitionFileAtStart)
@@ -298,7 +291,7 @@ TEST(ProfileLoadEdges, AShortFileAppliesTheLinesItHas)
     MainWindow w(QStringLiteral("clipforge"), folder.path());
     clickProfile(w.w(), 2);
     EXPECT_EQ(comboModel(w->cb_size).items, QStringList({"176x144", "320x240", orgS}));
-    EXPECT_EQ(ratesOf(w.w()), ratesOf(1));
+    EXPECT_EQ(w.w().profileVideoRates, ratesOf(1));
     EXPECT_EQ(w->jobRecord.profileOpts, QStringLiteral("-opts 1"));
     EXPECT_EQ(w->loadedProfile, 2);
     EXPECT_TRUE(w.recorder.calls.isEmpty());
@@ -322,7 +315,7 @@ TEST(ProfileLoadEdges, AStarWithTwoSizesIsNotTheNoVideoCase)
     clickProfile(w.w(), 27);
     expectBox(w->cb_size, {{"320x240", "640x480"}, 0, true}, "size");
     expectBox(w->cb_videobitrate, {plus(rates5, {orgV}), 2, true}, "video");
-    EXPECT_EQ(ratesOf(w.w()), ratesOf(1));
+    EXPECT_EQ(w.w().profileVideoRates, ratesOf(1));
     EXPECT_EQ(w->jobRecord.profileOpts, QStringLiteral("-opts 27"));
 }
 
@@ -333,7 +326,7 @@ TEST(ProfileLoadEdges, TheLastProfileReadsTheLastFourLines)
     MainWindow w(QStringLiteral("clipforge"), folder.path());
     clickProfile(w.w(), 132);
     EXPECT_EQ(w->jobRecord.profileOpts, QStringLiteral("-opts 132"));
-    EXPECT_EQ(ratesOf(w.w()), ratesOf(132));
+    EXPECT_EQ(w.w().profileVideoRates, ratesOf(132));
     // No display name: the name of the profile before stays.
     EXPECT_EQ(w->profileDisplayName, displayNameOf(1));
 }

@@ -1,16 +1,11 @@
 #include "app/main_fixture.h"
 #include "app/profile_support.h"
+#include "common/files.h"
 #include "config/ini.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 std::array<int, 4> selections(const Tfm_main &w)
 {

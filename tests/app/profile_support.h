@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/main.h"
+#include "common/files.h"
 #include "profiles/qualityboxes.h"
 
 #include <QComboBox>
@@ -13,25 +14,6 @@
 #include <QTemporaryDir>
 
 #include <functional>
-
-// Points the user's configuration home at a fresh folder for one test, so
-// that the settings of other tests do not count.
-class ScopedConfigHome
-{
-public:
-    ScopedConfigHome() : previous_(qgetenv("XDG_CONFIG_HOME"))
-    {
-        qputenv("XDG_CONFIG_HOME", home_.path().toLocal8Bit());
-    }
-    ~ScopedConfigHome() { qputenv("XDG_CONFIG_HOME", previous_); }
-    QString path() const { return home_.path(); }
-    // Where the two INI files of this program lie.
-    QString folder() const { return home_.path() + QStringLiteral("/clipforge/"); }
-
-private:
-    QTemporaryDir home_;
-    QByteArray previous_;
-};
 
 // The four lines of one profile in a test "profiles.pop".
 struct TestProfileLines {

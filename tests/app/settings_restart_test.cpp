@@ -1,21 +1,12 @@
 #include "app/main_fixture.h"
 #include "app/profile_support.h"
+#include "common/files.h"
 #include "config/ini.h"
 #include "config/settings.h"
 #include "profiles/catalogue.h"
 
 #include <QLineEdit>
 #include <gtest/gtest.h>
-
-namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 TEST(SavedSettings, ComeBackAfterARestart)
 {

@@ -1,17 +1,13 @@
 #include "config/ini.h"
 
+#include "common/files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void put(const QString &path, const QByteArray &bytes)
 {

@@ -1,5 +1,7 @@
 #include "config/qualitymemory.h"
 
+#include "common/files.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -7,12 +9,6 @@
 #include <algorithm>
 
 namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 using Four = std::array<int, 4>;
 

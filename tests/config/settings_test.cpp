@@ -1,20 +1,12 @@
 #include "config/settings.h"
 
+#include "common/files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 TEST(SettingsFiles, NamesFollowTheExecutable)
 {
@@ -41,11 +33,8 @@ TEST(SettingsFiles, NamesFollowTheExecutable)
 
 TEST(SettingsFiles, LieInTheProgramsConfigurationFolder)
 {
-    QTemporaryDir home;
-    const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    ScopedConfigHome home;
     const QString folder = settingsFolder();
-    qputenv("XDG_CONFIG_HOME", previous);
     EXPECT_EQ(folder, home.path() + QStringLiteral("/clipforge/"));
     EXPECT_TRUE(QDir(folder).exists());
 

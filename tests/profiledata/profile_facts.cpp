@@ -5,6 +5,7 @@
 #include "profiledata/loaded_profile.h"
 #include "profiles/catalogue.h"
 #include "profiles/profiledef.h"
+#include "profiles/qualityboxes.h"
 
 #include <QMap>
 
@@ -170,7 +171,7 @@ QString sizes(int n, const LoadedProfile &p)
     QStringList items;
     for (int i = 0; i < p.size.items.size(); ++i) {
         QString item = p.size.items[i];
-        if (item == QLatin1String("The original width and height"))
+        if (item == originalSizeItem)
             item = QStringLiteral("original");
         items << (i == p.size.selected ? QStringLiteral("**") + item + QStringLiteral("**") : item);
     }

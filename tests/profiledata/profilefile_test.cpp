@@ -1,6 +1,7 @@
 // The definition file "profiles.pop" in the program folder, read with the
 // program's own reader and list rule.
 #include "common/media.h"
+#include "config/qualitymemory.h"
 #include "engine/jobrecord.h"
 #include "engine/options.h"
 #include "profiledata/loaded_profile.h"
@@ -151,8 +152,8 @@ TEST(ProfileFile, DefaultsSelectRealItems)
     int profiles = 0;
     for (int n = 1; n <= profileCount; ++n) {
         SCOPED_TRACE(n);
-        const std::optional<QualityDefaults> defaults = fileModeDefaults(n);
-        if (!defaults)
+        const QualityDefaults defaults = qualityDefaults(n, RunMode::File);
+        if (!defaults.hasEntry)
             continue;
         const LoadedProfile p = loadProfileForTest(popPath(), n);
         const QualityChoices c = choicesOf(p);
@@ -169,9 +170,9 @@ TEST(ProfileFile, DefaultsSelectRealItems)
         // item; ".mp4" profiles offer none, and those boxes stay empty.
         const bool sixthItem = isSizeBasedProfile(n) &&
                                profileExtension(p.displayName) != QLatin1String(".mp4");
-        EXPECT_EQ(c.audio.index >= 0, sixthItem || defaults->audio < 5);
+        EXPECT_EQ(c.audio.index >= 0, sixthItem || defaults.index[AudioRateBox] < 5);
         if (!p.noVideo()) {
-            EXPECT_EQ(c.video.index >= 0, sixthItem || defaults->video < 5);
+            EXPECT_EQ(c.video.index >= 0, sixthItem || defaults.index[VideoRateBox] < 5);
         }
     }
     EXPECT_GT(profiles, 90);
