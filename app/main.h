@@ -236,6 +236,12 @@ public:
     void buildFileJob();
     void startBatch();
     void stopBatch();
+    // The first steps of every batch: the first row, an empty bar shown,
+    // converting set.
+    void beginBatch();
+    // Ends the batch where it stands (Stop, or a job that cannot be built):
+    // bar hidden, the row index past the last row, converting cleared.
+    void endBatch();
     void refreshEstimates();
 
     // ---- File task list (main_tasklist.cpp) -------------------------

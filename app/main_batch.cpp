@@ -58,10 +58,7 @@ void Tfm_main::buildFileJob()
         // The output folder was emptied during the batch: end it here
         // rather than guess where the files should go.
         desktop().warning(this, QString::fromLatin1(noOutputFolderMessage));
-        converting = false;
-        Timer2->stop();
-        ProgressBar1->hide();
-        currentJob = lv->topLevelItemCount() + 1;
+        endBatch();
         return;
     }
     outputFolder = job.outputFolder;
@@ -79,10 +76,7 @@ void Tfm_main::startBatch()
         desktop().warning(this, QString::fromLatin1(noOutputFolderMessage));
         return;
     }
-    currentJob = 0;
-    progressBase = 0;
-    ProgressBar1->show();
-    converting = true;
+    beginBatch();
     if (runMode == RunMode::Dvd)
         startDvdJob();
     else
@@ -96,7 +90,22 @@ void Tfm_main::stopBatch()
     killEncoderJob();
     if (QTreeWidgetItem *row = lv->topLevelItem(currentJob))
         row->setText(statusColumn, QStringLiteral("Stop"));
+    endBatch();
+}
+
+void Tfm_main::beginBatch()
+{
+    currentJob = 0;
+    progressBase = 0;
+    ProgressBar1->show();
+    converting = true;
+}
+
+void Tfm_main::endBatch()
+{
     ProgressBar1->hide();
+    // Past the last row: the end of a job still running then neither starts
+    // the next one nor overwrites the row's status.
     currentJob = lv->topLevelItemCount() + 1;
     converting = false;
     Timer2->stop();
