@@ -18,10 +18,6 @@ constexpr int statusColumn = 4;
 void consumeJobOutput(Tfm_main &w, TProcessor *reader)
 {
     QString &pending = reader->pendingText;
-    if (w.runner.closing || reader != w.runner.reader) {
-        pending.clear(); // output of a run that is no longer current
-        return;
-    }
     consumeLines(pending, [&w, &pending] {
         const int32_t n = parseEncodedSeconds(pending);
         if (n == 0)
@@ -37,21 +33,7 @@ void Tfm_main::startEncoderJob()
 {
     startRunner(
         runner, jobRecord, this, [this](TProcessor *reader) { consumeJobOutput(*this, reader); },
-        [this](TClientWaitThread *waiter, const ChildEnd &end) {
-            if (waiter != runner.waiter) {
-                // A newer job replaced this one: give back what it holds.
-                ChildProcess own = waiter->child;
-                releaseChild(own);
-                return;
-            }
-            if (runner.closing) {
-                // The window goes: nothing moves on.
-                releaseChild(runner.process);
-                return;
-            }
-            runner.exit = end;
-            onEncoderExit();
-        });
+        [this] { onEncoderExit(); });
 }
 
 void Tfm_main::setJobProgress(int32_t v)

@@ -125,7 +125,7 @@ TEST(RunnerJob, EncoderGetsTheJobsArgumentsInTheProgramFolder)
         r.fillJob(input);
         r.w().jobRecord.outputFile = input + QStringLiteral(" out.mp4");
         r.w().startEncoderJob();
-        EXPECT_EQ(r.w().runner.commandLine, commandLine(r.w().jobRecord));
+        EXPECT_EQ(commandLine(r.w().runner.job), commandLine(r.w().jobRecord));
         ASSERT_TRUE(r.waitForBatchEnd());
         EXPECT_EQ(fakeArguments(r.encoder()), encoderArguments(r.w().jobRecord));
         EXPECT_EQ(fakeArguments(r.encoder()).at(2), input);
