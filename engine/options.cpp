@@ -154,8 +154,6 @@ bool isDiscProfile(int profile) { return profile >= 112 && profile <= 114; }
 
 bool isListProfile(int profile) { return profile >= 15 && profile <= 101; }
 
-bool isSizeBasedProfile(int profile) { return !isListProfile(profile) && !isDiscProfile(profile); }
-
 BitRateEstimate estimateBitRate(const QualityChoices &choices, const Toriginalinfo &row)
 {
     BitRateEstimate estimate;

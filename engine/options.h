@@ -42,11 +42,10 @@ struct QualityChoices {
 
 // Video CD, Super Video CD and DVD: the encoder's target presets decide.
 bool isDiscProfile(int profile);
-// 15 to 101: the video rates come from the profile definition file.
+// 15 to 101: the video rates come from the profile definition file. For
+// every other profile but the disc profiles, the video rate comes from the
+// frame height and a quality factor.
 bool isListProfile(int profile);
-// Below 15 or above 101, except the disc profiles: the video rate comes from
-// the frame height and a quality factor.
-bool isSizeBasedProfile(int profile);
 
 // Expected bit rates of one row for the current choices, in kb/s. Held in
 // 64 bits so that large source rates never wrap.
