@@ -85,7 +85,7 @@ void Tfm_main::addSourceFile(const QString &path)
     startProbe(path, jobRecord);
     waitForProbe();
     const QString caption = sourceCaption(path);
-    if (!isWholeNumber(probeTotalRate))
+    if (!parseWholeNumber(probeTotalRate))
         return;
 
     ProbeValues values{probeDuration, probeTotalRate, probeVideoRate, probeAudioRate,

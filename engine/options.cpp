@@ -1,5 +1,6 @@
 #include "engine/options.h"
 
+#include "engine/jobrecord.h"
 #include "profiles/catalogue.h"
 
 #include <cmath>
@@ -60,11 +61,7 @@ bool validIndex(int index) { return index >= 0 && index < 5; }
 // surrounding blanks allowed); nothing for anything else.
 std::optional<qint64> readInteger(const QString &text)
 {
-    bool ok = false;
-    const qint64 value = text.trimmed().toLongLong(&ok, 10);
-    if (!ok)
-        return std::nullopt;
-    return value;
+    return parseWholeNumber(text.trimmed());
 }
 
 // numerator / denominator taken to the nearest integer, a half to the even

@@ -1,5 +1,7 @@
 #include "sources/tasklist.h"
 
+#include "engine/jobrecord.h"
+
 QStringList addFilesFilters()
 {
     static const char *const filters[][2] = {
@@ -42,19 +44,14 @@ bool isFolderScanEntry(const QString &entryName)
     return extensions.contains(entryName.mid(dot).toLower());
 }
 
-bool isWholeNumber(const QString &text)
-{
-    bool ok = false;
-    text.toLongLong(&ok);
-    return ok && !text.trimmed().isEmpty() && text.trimmed() == text;
-}
-
 void fillMissingRates(ProbeValues &values)
 {
     const auto difference = [](const QString &a, const QString &b) -> QString {
-        if (!isWholeNumber(a) || !isWholeNumber(b))
+        const std::optional<qint64> x = parseWholeNumber(a);
+        const std::optional<qint64> y = parseWholeNumber(b);
+        if (!x || !y)
             return QString();
-        return QString::number(a.toLongLong() - b.toLongLong());
+        return QString::number(*x - *y);
     };
     if (values.videoRate.isEmpty())
         values.videoRate = values.audioRate.isEmpty()
@@ -73,12 +70,10 @@ Toriginalinfo sourceRecordFor(const QString &path, const ProbeValues &values)
     Toriginalinfo record;
     record.sourcePath = path;
     record.frameSize = values.frameSize;
-    record.videoRate = isWholeNumber(values.videoRate)
-                           ? QString::number(values.videoRate.toLongLong())
-                           : QStringLiteral("768");
-    record.audioRate = isWholeNumber(values.audioRate)
-                           ? QString::number(values.audioRate.toLongLong())
-                           : QStringLiteral("128");
+    const std::optional<qint64> video = parseWholeNumber(values.videoRate);
+    const std::optional<qint64> audio = parseWholeNumber(values.audioRate);
+    record.videoRate = video ? QString::number(*video) : QStringLiteral("768");
+    record.audioRate = audio ? QString::number(*audio) : QStringLiteral("128");
     record.durationText = values.duration;
     return record;
 }

@@ -26,14 +26,11 @@ struct ProbeValues {
     QString frameSize;
 };
 
-// True when `text` is a whole decimal number (an optional sign, digits).
-bool isWholeNumber(const QString &text);
-
 // Fills missing values in this order: a missing video rate becomes the
 // total (when the audio rate is missing too) or total - audio; a missing
 // audio rate becomes total - video; an audio rate of exactly "0" becomes
 // "128"; a missing frame size "320x240". A rate that cannot be subtracted
-// (not a whole number) leaves the missing one empty.
+// (not a whole number, see parseWholeNumber) leaves the missing one empty.
 void fillMissingRates(ProbeValues &values);
 
 // The source record of a file row from the filled probe values: video and
