@@ -4,7 +4,6 @@
 #include "dialogs/desktop.h"
 #include "dialogs/dir.h"
 #include "engine/filejob.h"
-#include "sources/gettime.h"
 #include "sources/tasklist.h"
 
 #include <QApplication>
@@ -82,23 +81,17 @@ void Tfm_main::addFolder()
 
 void Tfm_main::addSourceFile(const QString &path)
 {
-    startProbe(path, jobRecord);
-    waitForProbe();
-    const QString caption = sourceCaption(path);
-    if (!parseWholeNumber(probeTotalRate))
+    const std::optional<Toriginalinfo> record = probeSourceFile(path, jobRecord);
+    if (!record)
         return;
-
-    ProbeValues values{probeDuration, probeTotalRate, probeVideoRate, probeAudioRate,
-                       probeFrameSize};
     auto *row = new QTreeWidgetItem(lv);
     currentJob = lv->topLevelItemCount() - 1;
-    fillMissingRates(values);
     sourceInfos.resize(lv->topLevelItemCount());
-    sourceInfos[currentJob] = sourceRecordFor(path, values);
+    sourceInfos[currentJob] = *record;
 
-    row->setText(0, caption);
-    row->setText(1, values.frameSize);
-    row->setText(2, values.duration);
+    row->setText(0, sourceCaption(path));
+    row->setText(1, record->frameSize);
+    row->setText(2, record->durationText);
     row->setText(3, outputSizeText(qualityChoices(), currentJob));
     row->setText(4, QStringLiteral("Status"));
     if (lvCheckBoxes)

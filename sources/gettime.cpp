@@ -107,6 +107,11 @@ void parseProbeText(const QString &text)
     probeFrameSize = extractFrameSize(text);
 }
 
+ProbeValues probeValues()
+{
+    return {probeDuration, probeTotalRate, probeVideoRate, probeAudioRate, probeFrameSize};
+}
+
 void handleProbeOutput(QString &pendingText)
 {
     consumeLines(pendingText, [&pendingText] { parseProbeText(pendingText); });

@@ -1,7 +1,5 @@
 #include "sources/tasklist.h"
 
-#include "engine/jobrecord.h"
-
 QStringList addFilesFilters()
 {
     static const char *const filters[][2] = {
@@ -76,6 +74,17 @@ Toriginalinfo sourceRecordFor(const QString &path, const ProbeValues &values)
     record.audioRate = audio ? QString::number(*audio) : QStringLiteral("128");
     record.durationText = values.duration;
     return record;
+}
+
+std::optional<Toriginalinfo> probeSourceFile(const QString &path, const intputrec &job)
+{
+    startProbe(path, job);
+    waitForProbe();
+    ProbeValues values = probeValues();
+    if (!parseWholeNumber(values.totalRate))
+        return std::nullopt;
+    fillMissingRates(values);
+    return sourceRecordFor(path, values);
 }
 
 RowRemoval removeSelectedRows(TOriginalInfos &records, QVector<bool> &selected)
