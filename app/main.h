@@ -245,6 +245,9 @@ public:
     void refreshEstimates();
 
     // ---- File task list (main_tasklist.cpp) -------------------------
+    // The task list's columns: "File Name", "Width * Height", "Time",
+    // "Output Size", "Status".
+    enum TaskColumn { NameColumn, FrameSizeColumn, TimeColumn, OutputSizeColumn, StatusColumn };
     void addFiles();
     void addFolder();
     void addSourceFile(const QString &path);

@@ -15,9 +15,6 @@
 
 namespace {
 
-constexpr int outputSizeColumn = 3;
-constexpr int statusColumn = 4;
-
 QualityBox snapshotOf(const QComboBox *box)
 {
     const ComboModel model = comboModel(box);
@@ -89,7 +86,7 @@ void Tfm_main::stopBatch()
         return;
     killEncoderJob();
     if (QTreeWidgetItem *row = lv->topLevelItem(currentJob))
-        row->setText(statusColumn, QStringLiteral("Stop"));
+        row->setText(StatusColumn, QStringLiteral("Stop"));
     endBatch();
 }
 
@@ -117,6 +114,6 @@ void Tfm_main::refreshEstimates()
     const int rows = lv->topLevelItemCount();
     lv->setUpdatesEnabled(false);
     for (int i = 0; i < rows && i < sourceInfos.size(); ++i)
-        lv->topLevelItem(i)->setText(outputSizeColumn, outputSizeText(choices, i));
+        lv->topLevelItem(i)->setText(OutputSizeColumn, outputSizeText(choices, i));
     lv->setUpdatesEnabled(true);
 }

@@ -10,9 +10,6 @@
 
 namespace {
 
-// The task list's "Status" column.
-constexpr int statusColumn = 4;
-
 // The consume step of a job: every line end of the pending text shows the
 // encoded time of its first "time=" on the bar and in the row.
 void consumeJobOutput(Tfm_main &w, TProcessor *reader)
@@ -44,7 +41,7 @@ void Tfm_main::setJobProgress(int32_t v)
     v = std::clamp<int32_t>(v, 0, 10000);
     ProgressBar1->setValue(v);
     if (currentJob >= 0 && currentJob <= lv->topLevelItemCount() - 1)
-        lv->topLevelItem(currentJob)->setText(statusColumn, percentText(v));
+        lv->topLevelItem(currentJob)->setText(StatusColumn, percentText(v));
 }
 
 void Tfm_main::Timer2Timer()
@@ -95,6 +92,6 @@ void Tfm_main::writeJobEnd(int row)
 {
     if (row < 0 || row >= lv->topLevelItemCount())
         return;
-    lv->topLevelItem(row)->setText(statusColumn, lastJobFailed ? QStringLiteral("Failed")
+    lv->topLevelItem(row)->setText(StatusColumn, lastJobFailed ? QStringLiteral("Failed")
                                                                : QStringLiteral("Finish"));
 }

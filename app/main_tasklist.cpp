@@ -89,13 +89,13 @@ void Tfm_main::addSourceFile(const QString &path)
     sourceInfos.resize(lv->topLevelItemCount());
     sourceInfos[currentJob] = *record;
 
-    row->setText(0, sourceCaption(path));
-    row->setText(1, record->frameSize);
-    row->setText(2, record->durationText);
-    row->setText(3, outputSizeText(qualityChoices(), currentJob));
-    row->setText(4, QStringLiteral("Status"));
+    row->setText(NameColumn, sourceCaption(path));
+    row->setText(FrameSizeColumn, record->frameSize);
+    row->setText(TimeColumn, record->durationText);
+    row->setText(OutputSizeColumn, outputSizeText(qualityChoices(), currentJob));
+    row->setText(StatusColumn, QStringLiteral("Status"));
     if (lvCheckBoxes)
-        row->setCheckState(0, Qt::Checked);
+        row->setCheckState(NameColumn, Qt::Checked);
 }
 
 void Tfm_main::removeSelected()
