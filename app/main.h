@@ -231,8 +231,6 @@ public:
     // ---- Command line and batch control (main_batch.cpp) ------------
     // The user's choices as the option builders read them.
     QualityChoices qualityChoices() const;
-    // The "Output Size" text of row `row` for `choices`.
-    QString outputSizeText(const QualityChoices &choices, int row) const;
     void buildFileJob();
     void startBatch();
     void stopBatch();
@@ -288,6 +286,8 @@ private:
     // Shows "Please first stop play!" or "Please first stop convert!" and
     // returns true while the preview plays or a batch runs.
     bool refusedWhileBusy();
+    // Shows "Please first stop convert!" and returns true while a batch runs.
+    bool refusedWhileConverting();
     bool shown_ = false;
 };
 

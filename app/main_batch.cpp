@@ -37,20 +37,13 @@ QualityChoices Tfm_main::qualityChoices() const
     return c;
 }
 
-QString Tfm_main::outputSizeText(const QualityChoices &choices, int row) const
-{
-    const Toriginalinfo &record = sourceInfos.at(row);
-    return formatOutputSize(estimateBitRate(choices, record).total,
-                            durationToSeconds(record.durationText));
-}
-
 void Tfm_main::buildFileJob()
 {
     if (currentJob > 0)
         writeJobEnd(currentJob - 1);
     outputFolder = ed_output->text();
-    const FileJob job = fillFileJob(qualityChoices(), sourceInfos.at(currentJob), outputFolder,
-                                    jobRecord.profileOpts, jobRecord);
+    const FileJob job =
+        fillFileJob(qualityChoices(), sourceInfos.at(currentJob), outputFolder, jobRecord);
     if (!job.ready) {
         // The output folder was emptied during the batch: end it here
         // rather than guess where the files should go.
@@ -114,6 +107,6 @@ void Tfm_main::refreshEstimates()
     const int rows = lv->topLevelItemCount();
     lv->setUpdatesEnabled(false);
     for (int i = 0; i < rows && i < sourceInfos.size(); ++i)
-        lv->topLevelItem(i)->setText(OutputSizeColumn, outputSizeText(choices, i));
+        lv->topLevelItem(i)->setText(OutputSizeColumn, outputSizeText(choices, sourceInfos.at(i)));
     lv->setUpdatesEnabled(true);
 }

@@ -3,6 +3,7 @@
 
 #include "dialogs/desktop.h"
 #include "dialogs/dir.h"
+#include "engine/estimate.h"
 #include "engine/filejob.h"
 #include "sources/tasklist.h"
 
@@ -29,6 +30,11 @@ bool Tfm_main::refusedWhileBusy()
         desktop().warning(this, QStringLiteral("Please first stop play!"));
         return true;
     }
+    return refusedWhileConverting();
+}
+
+bool Tfm_main::refusedWhileConverting()
+{
     if (converting) {
         desktop().warning(this, QStringLiteral("Please first stop convert!"));
         return true;
@@ -38,10 +44,8 @@ bool Tfm_main::refusedWhileBusy()
 
 void Tfm_main::addFiles()
 {
-    if (converting) {
-        desktop().warning(this, QStringLiteral("Please first stop convert!"));
+    if (refusedWhileConverting())
         return;
-    }
     const QStringList files =
         desktop().chooseFiles(this, QStringLiteral("Add Files"), addFilesFilters());
     if (!files.isEmpty()) {
@@ -54,10 +58,8 @@ void Tfm_main::addFiles()
 
 void Tfm_main::addFolder()
 {
-    if (converting) {
-        desktop().warning(this, QStringLiteral("Please first stop convert!"));
+    if (refusedWhileConverting())
         return;
-    }
     const QString folder = fm_dir->chooseFolder(QStringLiteral("File Directory"));
     if (folder.isEmpty())
         return;
@@ -92,7 +94,7 @@ void Tfm_main::addSourceFile(const QString &path)
     row->setText(NameColumn, sourceCaption(path));
     row->setText(FrameSizeColumn, record->frameSize);
     row->setText(TimeColumn, record->durationText);
-    row->setText(OutputSizeColumn, outputSizeText(qualityChoices(), currentJob));
+    row->setText(OutputSizeColumn, outputSizeText(qualityChoices(), *record));
     row->setText(StatusColumn, QStringLiteral("Status"));
     if (lvCheckBoxes)
         row->setCheckState(NameColumn, Qt::Checked);
