@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/main_fixture.h"
-#include "engine/fake_encoder.h"
+#include "common/fake_encoder.h"
 
 #include <QDir>
 #include <QFile>

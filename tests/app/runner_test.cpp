@@ -345,27 +345,6 @@ TEST(RunnerReal, AJobShowsProgressAndEndsFinishOrFailed)
               176);
 }
 
-} // namespace
-
-namespace {
-
-// Processes whose command line mentions `text`.
-QList<pid_t> processesMentioning(const QString &text)
-{
-    QList<pid_t> found;
-    const QByteArray needle = QFile::encodeName(text);
-    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        bool number = false;
-        const pid_t pid = entry.toInt(&number);
-        if (!number || pid == ::getpid())
-            continue;
-        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
-        if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(needle))
-            found << pid;
-    }
-    return found;
-}
-
 TEST(RunnerReal, StopLeavesNoEncoderOrFfmpegRunning)
 {
     if (placeholderEncoder(programFile(QString())))

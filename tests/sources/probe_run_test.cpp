@@ -1,6 +1,6 @@
 // The probe run end to end: the encoder program started on a file, its
 // output read in pieces, the waiting caller, and what is left afterwards.
-#include "engine/fake_encoder.h"
+#include "common/fake_encoder.h"
 #include "sources/gettime.h"
 #include "sources/probe_values.h"
 #include "sources/tasklist.h"
