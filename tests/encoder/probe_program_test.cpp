@@ -92,8 +92,9 @@ TEST_P(ProbeContainers, DescriptionMatchesFfprobe)
         EXPECT_TRUE(values.frameSize.isEmpty());
         EXPECT_FALSE(text.contains("Video:"));
     } else {
-        EXPECT_EQ(values.frameSize,
-                  QStringLiteral("%1x%2").arg(video.value("width").toInt()).arg(video.value("height").toInt()));
+        EXPECT_EQ(values.frameSize, QStringLiteral("%1x%2")
+                                        .arg(video.value("width").toInt())
+                                        .arg(video.value("height").toInt()));
         EXPECT_EQ(values.videoRate, kbps(video)) << text.toStdString();
     }
     if (audio.isEmpty())

@@ -126,9 +126,9 @@ TEST(FileJob, OutputNamesNeverOverwrite)
 
     // A dangling link is a name in use, too.
     ASSERT_TRUE(QFile::link(folder + QStringLiteral("nowhere"), folder + QStringLiteral("b.mp4")));
-    EXPECT_EQ(fillFileJob(c, row(QStringLiteral("/x/b.avi")), tmp.path(), intputrec())
-                  .record.outputFile,
-              folder + QStringLiteral("b_1.mp4"));
+    EXPECT_EQ(
+        fillFileJob(c, row(QStringLiteral("/x/b.avi")), tmp.path(), intputrec()).record.outputFile,
+        folder + QStringLiteral("b_1.mp4"));
 }
 
 TEST(FileJob, RefusesAnEmptyOutputFolder)
@@ -164,7 +164,8 @@ TEST(FileJob, DiscProfilesUseTheTarget)
         choices.video.enabled = choices.audio.enabled = choices.channel.enabled = false;
         intputrec loaded;
         loaded.profileOpts = QStringLiteral("-target pal-vcd");
-        const FileJob job = fillFileJob(choices, row(QStringLiteral("/v/a.avi")), tmp.path(), loaded);
+        const FileJob job =
+            fillFileJob(choices, row(QStringLiteral("/v/a.avi")), tmp.path(), loaded);
         const intputrec &r = job.record;
         EXPECT_EQ(r.profileOpts, QString::fromLatin1(c.target)) << c.profile;
         EXPECT_EQ(r.outputFile, tmp.path() + QLatin1Char('/') + QLatin1String(c.file));

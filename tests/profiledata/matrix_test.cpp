@@ -247,8 +247,7 @@ TEST_P(ProfileMatrix, EveryChoiceMakesAPlayableFile)
     int jobs = 0;
     for (const Choice &choice : choicesFor(loaded)) {
         const QualityChoices choices = choicesOf(withChoice(loaded, choice));
-        const FileJob job =
-            fillFileJob(choices, record, out.path(), fixed);
+        const FileJob job = fillFileJob(choices, record, out.path(), fixed);
         ASSERT_TRUE(job.ready);
         SCOPED_TRACE(QStringLiteral("profile %1, %2: %3")
                          .arg(n)

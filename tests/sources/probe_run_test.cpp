@@ -147,8 +147,8 @@ TEST_F(ProbeRunTest, AnAddedFileGetsItsRecordOrNone)
     EXPECT_EQ(record->audioRate, QStringLiteral("128"));
     EXPECT_EQ(record->frameSize, QStringLiteral("320x240"));
 
-    ASSERT_TRUE(writeFakeEncoder(
-        job.encoderPath, {{"a.xyz: Invalid data found when processing input" + crlf}}, 1));
+    ASSERT_TRUE(writeFakeEncoder(job.encoderPath,
+                                 {{"a.xyz: Invalid data found when processing input" + crlf}}, 1));
     EXPECT_FALSE(probeSourceFile(QStringLiteral("/media/a.xyz"), job));
 }
 
