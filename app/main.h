@@ -228,14 +228,21 @@ public:
     // ---- Command line and batch control (main_batch.cpp) ------------
     // The user's choices as the option builders read them.
     QualityChoices qualityChoices() const;
-    // The "Output Size" text of row `row` for `choices`.
-    QString outputSizeText(const QualityChoices &choices, int row) const;
     void buildFileJob();
     void startBatch();
     void stopBatch();
+    // The first steps of every batch: the first row, an empty bar shown,
+    // converting set.
+    void beginBatch();
+    // Ends the batch where it stands (Stop, or a job that cannot be built):
+    // bar hidden, the row index past the last row, converting cleared.
+    void endBatch();
     void refreshEstimates();
 
     // ---- File task list (main_tasklist.cpp) -------------------------
+    // The task list's columns: "File Name", "Width * Height", "Time",
+    // "Output Size", "Status".
+    enum TaskColumn { NameColumn, FrameSizeColumn, TimeColumn, OutputSizeColumn, StatusColumn };
     void addFiles();
     void addFolder();
     void addSourceFile(const QString &path);
@@ -279,6 +286,8 @@ private:
     // The running time in seconds of the previewed row; 0 when the row is
     // not in the list.
     int32_t previewDuration() const;
+    // Shows "Please first stop convert!" and returns true while a batch runs.
+    bool refusedWhileConverting();
     bool shown_ = false;
 };
 

@@ -15,9 +15,6 @@
 
 namespace {
 
-constexpr int outputSizeColumn = 3;
-constexpr int statusColumn = 4;
-
 QualityBox snapshotOf(const QComboBox *box)
 {
     const ComboModel model = comboModel(box);
@@ -39,28 +36,18 @@ QualityChoices Tfm_main::qualityChoices() const
     return c;
 }
 
-QString Tfm_main::outputSizeText(const QualityChoices &choices, int row) const
-{
-    const Toriginalinfo &record = sourceInfos.at(row);
-    return formatOutputSize(estimateBitRate(choices, record).total,
-                            durationToSeconds(record.durationText));
-}
-
 void Tfm_main::buildFileJob()
 {
     if (currentJob > 0)
         writeJobEnd(currentJob - 1);
     outputFolder = ed_output->text();
-    const FileJob job = fillFileJob(qualityChoices(), sourceInfos.at(currentJob), outputFolder,
-                                    jobRecord.profileOpts, jobRecord);
+    const FileJob job =
+        fillFileJob(qualityChoices(), sourceInfos.at(currentJob), outputFolder, jobRecord);
     if (!job.ready) {
         // The output folder was emptied during the batch: end it here
         // rather than guess where the files should go.
         desktop().warning(this, QString::fromLatin1(noOutputFolderMessage));
-        converting = false;
-        Timer2->stop();
-        ProgressBar1->hide();
-        currentJob = lv->topLevelItemCount() + 1;
+        endBatch();
         return;
     }
     outputFolder = job.outputFolder;
@@ -78,10 +65,7 @@ void Tfm_main::startBatch()
         desktop().warning(this, QString::fromLatin1(noOutputFolderMessage));
         return;
     }
-    currentJob = 0;
-    progressBase = 0;
-    ProgressBar1->show();
-    converting = true;
+    beginBatch();
     if (runMode == RunMode::Dvd)
         startDvdJob();
     else
@@ -94,8 +78,23 @@ void Tfm_main::stopBatch()
         return;
     killEncoderJob();
     if (QTreeWidgetItem *row = lv->topLevelItem(currentJob))
-        row->setText(statusColumn, QStringLiteral("Stop"));
+        row->setText(StatusColumn, QStringLiteral("Stop"));
+    endBatch();
+}
+
+void Tfm_main::beginBatch()
+{
+    currentJob = 0;
+    progressBase = 0;
+    ProgressBar1->show();
+    converting = true;
+}
+
+void Tfm_main::endBatch()
+{
     ProgressBar1->hide();
+    // Past the last row: the end of a job still running then neither starts
+    // the next one nor overwrites the row's status.
     currentJob = lv->topLevelItemCount() + 1;
     converting = false;
     Timer2->stop();
@@ -107,6 +106,6 @@ void Tfm_main::refreshEstimates()
     const int rows = lv->topLevelItemCount();
     lv->setUpdatesEnabled(false);
     for (int i = 0; i < rows && i < sourceInfos.size(); ++i)
-        lv->topLevelItem(i)->setText(outputSizeColumn, outputSizeText(choices, i));
+        lv->topLevelItem(i)->setText(OutputSizeColumn, outputSizeText(choices, sourceInfos.at(i)));
     lv->setUpdatesEnabled(true);
 }

@@ -10,18 +10,11 @@
 
 namespace {
 
-// The task list's "Status" column.
-constexpr int statusColumn = 4;
-
 // The consume step of a job: every line end of the pending text shows the
 // encoded time of its first "time=" on the bar and in the row.
 void consumeJobOutput(Tfm_main &w, TProcessor *reader)
 {
     QString &pending = reader->pendingText;
-    if (w.runner.closing || reader != w.runner.reader) {
-        pending.clear(); // output of a run that is no longer current
-        return;
-    }
     consumeLines(pending, [&w, &pending] {
         const int32_t n = parseEncodedSeconds(pending);
         if (n == 0)
@@ -37,21 +30,7 @@ void Tfm_main::startEncoderJob()
 {
     startRunner(
         runner, jobRecord, this, [this](TProcessor *reader) { consumeJobOutput(*this, reader); },
-        [this](TClientWaitThread *waiter, const ChildEnd &end) {
-            if (waiter != runner.waiter) {
-                // A newer job replaced this one: give back what it holds.
-                ChildProcess own = waiter->child;
-                releaseChild(own);
-                return;
-            }
-            if (runner.closing) {
-                // The window goes: nothing moves on.
-                releaseChild(runner.process);
-                return;
-            }
-            runner.exit = end;
-            onEncoderExit();
-        });
+        [this] { onEncoderExit(); });
 }
 
 void Tfm_main::setJobProgress(int32_t v)
@@ -62,7 +41,7 @@ void Tfm_main::setJobProgress(int32_t v)
     v = std::clamp<int32_t>(v, 0, 10000);
     ProgressBar1->setValue(v);
     if (currentJob >= 0 && currentJob <= lv->topLevelItemCount() - 1)
-        lv->topLevelItem(currentJob)->setText(statusColumn, percentText(v));
+        lv->topLevelItem(currentJob)->setText(StatusColumn, percentText(v));
 }
 
 void Tfm_main::Timer2Timer()
@@ -113,6 +92,6 @@ void Tfm_main::writeJobEnd(int row)
 {
     if (row < 0 || row >= lv->topLevelItemCount())
         return;
-    lv->topLevelItem(row)->setText(statusColumn, lastJobFailed ? QStringLiteral("Failed")
+    lv->topLevelItem(row)->setText(StatusColumn, lastJobFailed ? QStringLiteral("Failed")
                                                                : QStringLiteral("Finish"));
 }

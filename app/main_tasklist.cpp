@@ -3,8 +3,8 @@
 
 #include "dialogs/desktop.h"
 #include "dialogs/dir.h"
+#include "engine/estimate.h"
 #include "engine/filejob.h"
-#include "sources/gettime.h"
 #include "sources/tasklist.h"
 
 #include <QApplication>
@@ -30,6 +30,11 @@ bool Tfm_main::refusedWhileBusy()
         desktop().warning(this, QStringLiteral("Please first stop play!"));
         return true;
     }
+    return refusedWhileConverting();
+}
+
+bool Tfm_main::refusedWhileConverting()
+{
     if (converting) {
         desktop().warning(this, QStringLiteral("Please first stop convert!"));
         return true;
@@ -39,10 +44,8 @@ bool Tfm_main::refusedWhileBusy()
 
 void Tfm_main::addFiles()
 {
-    if (converting) {
-        desktop().warning(this, QStringLiteral("Please first stop convert!"));
+    if (refusedWhileConverting())
         return;
-    }
     const QStringList files =
         desktop().chooseFiles(this, QStringLiteral("Add Files"), addFilesFilters());
     if (!files.isEmpty()) {
@@ -55,10 +58,8 @@ void Tfm_main::addFiles()
 
 void Tfm_main::addFolder()
 {
-    if (converting) {
-        desktop().warning(this, QStringLiteral("Please first stop convert!"));
+    if (refusedWhileConverting())
         return;
-    }
     const QString folder = fm_dir->chooseFolder(QStringLiteral("File Directory"));
     if (folder.isEmpty())
         return;
@@ -82,27 +83,21 @@ void Tfm_main::addFolder()
 
 void Tfm_main::addSourceFile(const QString &path)
 {
-    startProbe(path, jobRecord);
-    waitForProbe();
-    const QString caption = sourceCaption(path);
-    if (!isWholeNumber(probeTotalRate))
+    const std::optional<Toriginalinfo> record = probeSourceFile(path, jobRecord);
+    if (!record)
         return;
-
-    ProbeValues values{probeDuration, probeTotalRate, probeVideoRate, probeAudioRate,
-                       probeFrameSize};
     auto *row = new QTreeWidgetItem(lv);
     currentJob = lv->topLevelItemCount() - 1;
-    fillMissingRates(values);
     sourceInfos.resize(lv->topLevelItemCount());
-    sourceInfos[currentJob] = sourceRecordFor(path, values);
+    sourceInfos[currentJob] = *record;
 
-    row->setText(0, caption);
-    row->setText(1, values.frameSize);
-    row->setText(2, values.duration);
-    row->setText(3, outputSizeText(qualityChoices(), currentJob));
-    row->setText(4, QStringLiteral("Status"));
+    row->setText(NameColumn, sourceCaption(path));
+    row->setText(FrameSizeColumn, record->frameSize);
+    row->setText(TimeColumn, record->durationText);
+    row->setText(OutputSizeColumn, outputSizeText(qualityChoices(), *record));
+    row->setText(StatusColumn, QStringLiteral("Status"));
     if (lvCheckBoxes)
-        row->setCheckState(0, Qt::Checked);
+        row->setCheckState(NameColumn, Qt::Checked);
 }
 
 void Tfm_main::removeSelected()

@@ -24,35 +24,50 @@ TClientWaitThread::TClientWaitThread(
 
 void TClientWaitThread::run()
 {
-    const ChildEnd end = waitForChildEnd(child.pid);
-    // All the encoder wrote is in the pipe now; let the reader take it and
-    // stop, so that the end step never races a late chunk.
-    cancelReader(child);
-    reader_->wait();
+    // The reader has taken all the encoder wrote once this returns, so the
+    // end step never races a late chunk.
+    const ChildEnd end = waitForChildAndReader(child, reader_);
     runOnUiThread(context_, [this, end] { onEnd_(this, end); });
 }
 
 void startRunner(TRunnerState &state, const intputrec &job, QObject *context,
-                 std::function<void(TProcessor *)> consume,
-                 std::function<void(TClientWaitThread *, const ChildEnd &)> onEnd)
+                 std::function<void(TProcessor *)> consume, std::function<void()> onEnd)
 {
     state.job = job;
-    state.commandLine = commandLine(job);
     state.stopRequested = false;
     state.exit = ChildEnd();
     state.process = startChild(job.encoderPath, encoderArguments(job), job.workDir);
 
-    auto *reader = new TProcessor(state.process, context, std::move(consume));
-    auto *waiter = new TClientWaitThread(state.process, reader, context, std::move(onEnd));
-    // The waiter ends last (it waits for the reader), so both go with it.
-    QObject::connect(waiter, &QThread::finished, waiter, &QObject::deleteLater);
-    QObject::connect(waiter, &QThread::finished, reader, &QObject::deleteLater);
+    auto *reader = new TProcessor(
+        state.process, context, [&state, consume = std::move(consume)](TProcessor *r) {
+            if (state.closing || r != state.reader) {
+                r->pendingText.clear(); // output of a run that is no longer current
+                return;
+            }
+            consume(r);
+        });
+    auto *waiter = new TClientWaitThread(
+        state.process, reader, context,
+        [&state, onEnd = std::move(onEnd)](TClientWaitThread *w, const ChildEnd &end) {
+            if (w != state.waiter) {
+                // A newer job replaced this one: give back what it holds.
+                ChildProcess own = w->child;
+                releaseChild(own);
+                return;
+            }
+            if (state.closing) {
+                // The window goes: nothing moves on.
+                releaseChild(state.process);
+                return;
+            }
+            state.exit = end;
+            onEnd();
+        });
+    // Both are known before either runs, so that their steps can tell the
+    // current run from an older one.
     state.reader = reader;
     state.waiter = waiter;
-    // The reader runs before the waiter starts, so that the waiter's wait
-    // for it can never find it not yet started (and return at once).
-    reader->start();
-    waiter->start();
+    startReaderAndWaiter(reader, waiter);
 }
 
 void closeRunner(TRunnerState &state, QObject *context)

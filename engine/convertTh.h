@@ -60,15 +60,18 @@ struct TRunnerState {
     bool stopRequested = false; // the current job was ended by Stop
     bool closing = false;       // the window goes: steps only release
     intputrec job;              // the record the current job was started from
-    QString commandLine;        // the joined command line of the current job
 };
 
-// Starts the encoder program for `job` and its two threads. `consume` runs
-// for each chunk (with the reader), `onEnd` once at the end, both on the
-// thread of `context`. The thread objects delete themselves after the end.
+// Starts the encoder program for `job` and its two threads. Both steps run
+// on the thread of `context`, and only for the current job while the window
+// stays: `consume` for each chunk read (with the reader), `onEnd` once the
+// encoder has ended and its output is read, with `state.exit` set. Output of
+// a job that is no longer current, or read while closing, is dropped; the
+// end of a replaced job releases that job's own process, and an end while
+// closing only releases the process. The thread objects delete themselves
+// after the end.
 void startRunner(TRunnerState &state, const intputrec &job, QObject *context,
-                 std::function<void(TProcessor *)> consume,
-                 std::function<void(TClientWaitThread *, const ChildEnd &)> onEnd);
+                 std::function<void(TProcessor *)> consume, std::function<void()> onEnd);
 
 // Ends the current job's encoder by force and waits until its threads have
 // finished, running their steps meanwhile (which see `closing` set). For the

@@ -1,5 +1,7 @@
 #include "engine/estimate.h"
 
+#include "engine/jobrecord.h"
+
 #include <QLocale>
 
 QString formatOutputSize(qint64 kbps, qint64 seconds)
@@ -16,4 +18,10 @@ QString formatOutputSize(qint64 kbps, qint64 seconds)
     if (point != QLatin1String("."))
         text.replace(QLatin1Char('.'), point);
     return text + QStringLiteral("MB");
+}
+
+QString outputSizeText(const QualityChoices &choices, const Toriginalinfo &record)
+{
+    return formatOutputSize(estimateBitRate(choices, record).total,
+                            durationToSeconds(record.durationText));
 }

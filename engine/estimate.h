@@ -1,6 +1,9 @@
 // The expected output size of a row, as the task list's "Output Size" shows it.
 #pragma once
 
+#include "engine/options.h"
+#include "sources/sourceinfo.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -11,3 +14,7 @@
 // sources never wrap; values of 100000 and more are shown in full with two
 // decimals. The decimal separator is the user's locale's.
 QString formatOutputSize(qint64 kbps, qint64 seconds);
+
+// The "Output Size" text of a row with the source record `record` for
+// `choices`: the estimated total bit rate over the row's duration.
+QString outputSizeText(const QualityChoices &choices, const Toriginalinfo &record);

@@ -33,8 +33,7 @@ QString sourceCaption(const QString &sourcePath)
 }
 
 FileJob fillFileJob(const QualityChoices &choices, const Toriginalinfo &row,
-                    const QString &outputFolderText, const QString &profileOpts,
-                    const intputrec &record)
+                    const QString &outputFolderText, const intputrec &record)
 {
     FileJob job;
     job.outputFolder = outputFolderPath(outputFolderText);
@@ -62,6 +61,7 @@ FileJob fillFileJob(const QualityChoices &choices, const Toriginalinfo &row,
     r.durationSecs = durationToSeconds(row.durationText);
     r.sampleRateOpt = sampleRateOption(choices, r.audioRateOpt);
     r.channelOpt = channelOption(choices);
-    r.profileOpts = isDiscProfile(choices.profile) ? targetOption(choices) : profileOpts;
+    if (isDiscProfile(choices.profile))
+        r.profileOpts = targetOption(choices);
     return job;
 }

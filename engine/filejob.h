@@ -32,10 +32,10 @@ struct FileJob {
 };
 
 // Fills the job record for `row`: output folder (created when missing),
-// input, an output name that overwrites nothing, the option texts, the
-// duration and the profile's options (replaced by the target option for the
-// disc profiles). `record` brings the slots that do not change per job (the
-// encoder path and working folder); the others are overwritten.
+// input, an output name that overwrites nothing, the option texts and the
+// duration. `record` brings the slots that do not change per job (the
+// encoder path, the working folder and the loaded profile's options, which
+// the disc profiles replace by the target option); the others are
+// overwritten.
 FileJob fillFileJob(const QualityChoices &choices, const Toriginalinfo &row,
-                    const QString &outputFolderText, const QString &profileOpts,
-                    const intputrec &record);
+                    const QString &outputFolderText, const intputrec &record);

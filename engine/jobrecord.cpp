@@ -2,27 +2,13 @@
 
 namespace {
 
-// A decimal integer: an optional sign, then one or more digits, nothing else.
+// A whole number (parseWholeNumber) whose magnitude fits in 32 bits.
 bool readInteger(const QString &text, int64_t &value)
 {
-    int i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
-    if (i == text.size())
+    const std::optional<qint64> number = parseWholeNumber(text);
+    if (!number || *number > INT32_MAX || *number < -INT32_MAX)
         return false;
-    int64_t v = 0;
-    for (; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c < u'0' || c > u'9')
-            return false;
-        v = v * 10 + (c.unicode() - u'0');
-        if (v > INT32_MAX)
-            return false; // not a 32-bit integer
-    }
-    value = negative ? -v : v;
+    value = *number;
     return true;
 }
 
@@ -32,6 +18,31 @@ bool isBlank(QChar c)
 }
 
 } // namespace
+
+std::optional<qint64> parseWholeNumber(const QString &text)
+{
+    qsizetype i = 0;
+    const bool negative = !text.isEmpty() && text[0] == u'-';
+    if (!text.isEmpty() && (text[0] == u'-' || text[0] == u'+'))
+        ++i;
+    if (i == text.size())
+        return std::nullopt;
+    // The magnitude, up to 2^63 for a negative number, 2^63 - 1 otherwise.
+    const quint64 limit = negative ? quint64(INT64_MAX) + 1 : quint64(INT64_MAX);
+    quint64 magnitude = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        const unsigned digit = c - u'0';
+        if (magnitude > (limit - digit) / 10)
+            return std::nullopt;
+        magnitude = magnitude * 10 + digit;
+    }
+    if (!negative)
+        return qint64(magnitude);
+    return magnitude == 0 ? 0 : -qint64(magnitude - 1) - 1;
+}
 
 QString quoteArg(const QString &text)
 {

@@ -4,7 +4,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 #include <cstdint>
+#include <optional>
 
 struct intputrec {
     QString inputFile;        // a media file path, or a DVD reference ("vts://...")
@@ -20,6 +22,11 @@ struct intputrec {
     QString channelOpt;       // " -ac N"
     QString aspectOpt;        // " -aspect 1.3333", or empty
 };
+
+// A decimal whole number: an optional "+" or "-", then one or more digits
+// 0-9, nothing else (no blanks). Nothing for any other text, or for a value
+// beyond 64 bits.
+std::optional<qint64> parseWholeNumber(const QString &text);
 
 // Wraps `text` in double quotes when it contains a blank; any other text,
 // the empty one included, comes back unchanged.

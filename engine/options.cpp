@@ -1,5 +1,6 @@
 #include "engine/options.h"
 
+#include "engine/jobrecord.h"
 #include "profiles/catalogue.h"
 
 #include <cmath>
@@ -14,10 +15,9 @@ constexpr std::array<int, 5> amrRateTable{12200, 10200, 7400, 5900, 4750};
 
 // Kilobits per second per line of frame height, in hundredths, by quality
 // index. Hundredths keep the product exact, so that the rounding below sees
-// the true half.
+// the true half. The "normal" profiles 119 and 122 use the default row.
 constexpr std::array<int, 5> defaultFactors{625, 416, 333, 213, 151};
 constexpr std::array<int, 5> miniFactors{333, 213, 151, 106, 80};
-constexpr std::array<int, 5> normalFactors{625, 416, 333, 213, 151};
 constexpr std::array<int, 5> excellentFactors{1041, 833, 625, 416, 333};
 
 const std::array<int, 5> &videoFactorRow(int profile)
@@ -26,9 +26,6 @@ const std::array<int, 5> &videoFactorRow(int profile)
     case 118:
     case 121:
         return miniFactors;
-    case 119:
-    case 122:
-        return normalFactors;
     case 120:
     case 123:
         return excellentFactors;
@@ -37,17 +34,34 @@ const std::array<int, 5> &videoFactorRow(int profile)
     }
 }
 
+// The disc profiles: the total rate the size estimate assumes, in kb/s,
+// and the end of their target option after the standard.
+struct DiscProfile {
+    int profile;
+    qint64 totalRate;
+    const char *target;
+};
+constexpr DiscProfile discProfiles[] = {
+    {112, 1393, "-vcd "},
+    {113, 1948, "-svcd "},
+    {114, 3222, "-dvd "},
+};
+
+const DiscProfile *discProfile(int profile)
+{
+    for (const DiscProfile &disc : discProfiles)
+        if (disc.profile == profile)
+            return &disc;
+    return nullptr;
+}
+
 bool validIndex(int index) { return index >= 0 && index < 5; }
 
 // A whole number read from a text of decimal digits (an optional sign and
 // surrounding blanks allowed); nothing for anything else.
 std::optional<qint64> readInteger(const QString &text)
 {
-    bool ok = false;
-    const qint64 value = text.trimmed().toLongLong(&ok, 10);
-    if (!ok)
-        return std::nullopt;
-    return value;
+    return parseWholeNumber(text.trimmed());
 }
 
 // numerator / denominator taken to the nearest integer, a half to the even
@@ -84,6 +98,16 @@ bool isAmrExtension(const QString &extension)
     return extension == QLatin1String(".3gp") || extension == QLatin1String(".amr");
 }
 
+// The AMR audio rate in bit/s. The AMR table has no entry for the
+// original-quality item: the source is nearly always above AMR-NB's highest
+// mode, so that mode is taken, as it is for a box without a selection.
+int amrBits(const QualityChoices &choices)
+{
+    return validIndex(choices.audio.index) && !choices.audio.original
+               ? amrRateTable[choices.audio.index]
+               : amrRateTable[0];
+}
+
 bool noVideo(const QualityChoices &choices)
 {
     return choices.videoRates[0] == QLatin1String("*");
@@ -118,15 +142,8 @@ std::optional<qint64> videoPart(const QualityChoices &choices, const Toriginalin
 // The audio part in kb/s, or nothing when no audio quality is chosen.
 std::optional<qint64> audioPart(const QualityChoices &choices, const Toriginalinfo &row)
 {
-    if (isAmrExtension(profileExtension(choices.displayName))) {
-        // The AMR table has no entry for the original-quality item: the
-        // source is nearly always above AMR-NB's highest mode, so that mode
-        // is taken, as it is for a box without a selection.
-        const int bits = validIndex(choices.audio.index) && !choices.audio.original
-                             ? amrRateTable[choices.audio.index]
-                             : amrRateTable[0];
-        return roundHalfEven(bits, 1000);
-    }
+    if (isAmrExtension(profileExtension(choices.displayName)))
+        return roundHalfEven(amrBits(choices), 1000);
     if (choices.audio.original)
         return readInteger(row.audioRate);
     if (!validIndex(choices.audio.index))
@@ -149,23 +166,12 @@ QualityBox makeQualityBox(const QStringList &items, int index, bool enabled)
     return box;
 }
 
-bool isSizeBasedProfile(int profile) { return !isListProfile(profile) && !isDiscProfile(profile); }
-
 BitRateEstimate estimateBitRate(const QualityChoices &choices, const Toriginalinfo &row)
 {
     BitRateEstimate estimate;
-    switch (choices.profile) {
-    case 112:
-        estimate.total = 1393;
+    if (const DiscProfile *disc = discProfile(choices.profile)) {
+        estimate.total = disc->totalRate;
         return estimate;
-    case 113:
-        estimate.total = 1948;
-        return estimate;
-    case 114:
-        estimate.total = 3222;
-        return estimate;
-    default:
-        break;
     }
     // A negative rate (a stream rate above the probe's total) counts as none.
     estimate.video = qMax<qint64>(0, videoPart(choices, row).value_or(0));
@@ -239,12 +245,8 @@ QString audioOption(const QualityChoices &choices, const Toriginalinfo &row)
 {
     if (isDiscProfile(choices.profile))
         return QString();
-    if (isAmrExtension(profileExtension(choices.displayName))) {
-        const int bits = validIndex(choices.audio.index) && !choices.audio.original
-                             ? amrRateTable[choices.audio.index]
-                             : amrRateTable[0];
-        return QStringLiteral(" -ab ") + QString::number(bits);
-    }
+    if (isAmrExtension(profileExtension(choices.displayName)))
+        return QStringLiteral(" -ab ") + QString::number(amrBits(choices));
     const std::optional<qint64> rate = audioPart(choices, row);
     if (!rate || *rate <= 0)
         return QString();
@@ -278,23 +280,12 @@ QString channelOption(const QualityChoices &choices)
 
 QString targetOption(const QualityChoices &choices)
 {
-    const char *disc = nullptr;
-    switch (choices.profile) {
-    case 112:
-        disc = "-vcd ";
-        break;
-    case 113:
-        disc = "-svcd ";
-        break;
-    case 114:
-        disc = "-dvd ";
-        break;
-    default:
+    const DiscProfile *disc = discProfile(choices.profile);
+    if (!disc)
         return QString();
-    }
     // "PAL" or "NTSC"; a box without a selection takes the first item, PAL.
     QString standard = choices.size.text.trimmed().toLower();
     if (standard.isEmpty())
         standard = QStringLiteral("pal");
-    return QStringLiteral(" -target ") + standard + QLatin1String(disc);
+    return QStringLiteral(" -target ") + standard + QLatin1String(disc->target);
 }

@@ -41,10 +41,9 @@ struct QualityChoices {
     QualityBox channel;                // cb_channel: 0 "Mono", 1 "Stereo"
 };
 
-// isDiscProfile and isListProfile come from the catalogue.
-// Below 15 or above 101, except the disc profiles: the video rate comes from
-// the frame height and a quality factor.
-bool isSizeBasedProfile(int profile);
+// isDiscProfile and isListProfile come from the catalogue. For every
+// profile that is neither, the video rate comes from the frame height and a
+// quality factor.
 
 // Expected bit rates of one row for the current choices, in kb/s. Held in
 // 64 bits so that large source rates never wrap.

@@ -214,6 +214,24 @@ void readOutput(const ChildProcess &child, int chunkSize, QString &pending, QObj
     }
 }
 
+void startReaderAndWaiter(QThread *reader, QThread *waiter)
+{
+    QObject::connect(waiter, &QThread::finished, waiter, &QObject::deleteLater);
+    QObject::connect(waiter, &QThread::finished, reader, &QObject::deleteLater);
+    reader->start();
+    waiter->start();
+}
+
+ChildEnd waitForChildAndReader(const ChildProcess &child, QThread *reader)
+{
+    const ChildEnd end = waitForChildEnd(child.pid);
+    // All the child wrote is in the pipe now: the reader takes it all, and
+    // only then stops.
+    cancelReader(child);
+    reader->wait();
+    return end;
+}
+
 void runOnUiThread(QObject *context, const std::function<void()> &step)
 {
     if (context->thread() == QThread::currentThread()) {

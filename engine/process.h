@@ -69,6 +69,18 @@ void releaseChild(ChildProcess &child);
 void readOutput(const ChildProcess &child, int chunkSize, QString &pending, QObject *context,
                 const std::function<void()> &consume);
 
+// Starts the two threads of one child: `reader` (running readOutput) and
+// `waiter` (running waitForChildAndReader). The waiter ends last, so both
+// delete themselves once it has finished. The reader starts first, so that
+// the waiter's wait for it can never find it not yet started (and return at
+// once).
+void startReaderAndWaiter(QThread *reader, QThread *waiter);
+
+// The waiter's wait: blocks until the child has ended (waitForChildEnd),
+// then cancels the reader and waits until it has read everything the child
+// wrote and stopped. Returns how the child ended.
+ChildEnd waitForChildAndReader(const ChildProcess &child, QThread *reader);
+
 // Runs `step` on the thread of `context` and waits until it has run.
 void runOnUiThread(QObject *context, const std::function<void()> &step);
 

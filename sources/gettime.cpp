@@ -107,6 +107,11 @@ void parseProbeText(const QString &text)
     probeFrameSize = extractFrameSize(text);
 }
 
+ProbeValues probeValues()
+{
+    return {probeDuration, probeTotalRate, probeVideoRate, probeAudioRate, probeFrameSize};
+}
+
 void handleProbeOutput(QString &pendingText)
 {
     consumeLines(pendingText, [&pendingText] { parseProbeText(pendingText); });
@@ -127,11 +132,10 @@ TtimeClientWaitThread::TtimeClientWaitThread(const ChildProcess &child, TtimePro
 
 void TtimeClientWaitThread::run()
 {
-    waitForChildEnd(child.pid); // the exit status is not looked at
-    // Everything the encoder wrote is in the pipe now: the reader takes it
-    // all, and only then are the pipes closed and the probe over.
-    cancelReader(child);
-    reader_->wait();
+    // The exit status is not looked at. The reader has taken all the
+    // encoder wrote once this returns; only then are the pipes closed and
+    // the probe over.
+    waitForChildAndReader(child, reader_);
     runOnUiThread(uiContext(), finishProbe);
     probing.store(false, std::memory_order_release);
     QMetaObject::invokeMethod(
@@ -153,14 +157,8 @@ void startProbe(const QString &filePath, const intputrec &job)
     probeProcess = startChild(job.encoderPath, {QStringLiteral("-i"), filePath}, job.workDir);
     auto *reader = new TtimeProcessor(probeProcess);
     auto *waiter = new TtimeClientWaitThread(probeProcess, reader);
-    // The waiter ends last (it waits for the reader), so both go with it.
-    QObject::connect(waiter, &QThread::finished, waiter, &QObject::deleteLater);
-    QObject::connect(waiter, &QThread::finished, reader, &QObject::deleteLater);
     probeWaiter = waiter;
-    // The reader runs before the waiter starts, so that the waiter's wait
-    // for it can never find it not yet started (and return at once).
-    reader->start();
-    waiter->start();
+    startReaderAndWaiter(reader, waiter);
 }
 
 void waitForProbe()

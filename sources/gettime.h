@@ -26,6 +26,18 @@ extern QString probeFrameSize; // "WxH", around the first "x" after "Video:"
 // and all its output has been read and parsed.
 extern std::atomic<bool> probing;
 
+// The five results of a probe as one value, in the order above.
+struct ProbeValues {
+    QString duration;
+    QString totalRate;
+    QString videoRate;
+    QString audioRate;
+    QString frameSize;
+    bool operator==(const ProbeValues &) const = default;
+};
+// The results of the last probe.
+ProbeValues probeValues();
+
 class TtimeProcessor : public QThread
 {
 public:

@@ -42,19 +42,14 @@ bool isFolderScanEntry(const QString &entryName)
     return extensions.contains(entryName.mid(dot).toLower());
 }
 
-bool isWholeNumber(const QString &text)
-{
-    bool ok = false;
-    text.toLongLong(&ok);
-    return ok && !text.trimmed().isEmpty() && text.trimmed() == text;
-}
-
 void fillMissingRates(ProbeValues &values)
 {
     const auto difference = [](const QString &a, const QString &b) -> QString {
-        if (!isWholeNumber(a) || !isWholeNumber(b))
+        const std::optional<qint64> x = parseWholeNumber(a);
+        const std::optional<qint64> y = parseWholeNumber(b);
+        if (!x || !y)
             return QString();
-        return QString::number(a.toLongLong() - b.toLongLong());
+        return QString::number(*x - *y);
     };
     if (values.videoRate.isEmpty())
         values.videoRate = values.audioRate.isEmpty()
@@ -73,14 +68,23 @@ Toriginalinfo sourceRecordFor(const QString &path, const ProbeValues &values)
     Toriginalinfo record;
     record.sourcePath = path;
     record.frameSize = values.frameSize;
-    record.videoRate = isWholeNumber(values.videoRate)
-                           ? QString::number(values.videoRate.toLongLong())
-                           : QStringLiteral("768");
-    record.audioRate = isWholeNumber(values.audioRate)
-                           ? QString::number(values.audioRate.toLongLong())
-                           : QStringLiteral("128");
+    const std::optional<qint64> video = parseWholeNumber(values.videoRate);
+    const std::optional<qint64> audio = parseWholeNumber(values.audioRate);
+    record.videoRate = video ? QString::number(*video) : QStringLiteral("768");
+    record.audioRate = audio ? QString::number(*audio) : QStringLiteral("128");
     record.durationText = values.duration;
     return record;
+}
+
+std::optional<Toriginalinfo> probeSourceFile(const QString &path, const intputrec &job)
+{
+    startProbe(path, job);
+    waitForProbe();
+    ProbeValues values = probeValues();
+    if (!parseWholeNumber(values.totalRate))
+        return std::nullopt;
+    fillMissingRates(values);
+    return sourceRecordFor(path, values);
 }
 
 RowRemoval removeSelectedRows(TOriginalInfos &records, QVector<bool> &selected)

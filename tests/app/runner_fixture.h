@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/main_fixture.h"
-#include "engine/fake_encoder.h"
+#include "common/fake_encoder.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,14 +51,6 @@ public:
     }
     QString status(int row) const { return w().lv->topLevelItem(row)->text(4); }
 
-    // What the batch start does before the first job is built.
-    void beginBatch()
-    {
-        w().currentJob = 0;
-        w().progressBase = 0;
-        w().ProgressBar1->show();
-        w().converting = true;
-    }
     // Fills the job record for `input` as a job builder would.
     void fillJob(const QString &input, int32_t durationSecs = 90)
     {

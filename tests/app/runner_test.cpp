@@ -71,7 +71,7 @@ TEST(RunnerJob, ProgressReachesTheBarAndTheRow)
             writeFakeEncoder(r.encoder(), c.outputs, c.status < 0 ? 0 : c.status,
                              c.status < 0 ? QStringLiteral("trap 'kill -9 $$' EXIT") : QString()))
             << c.what;
-        r.beginBatch();
+        r.w().beginBatch();
         r.fillJob(QStringLiteral("/media/a.avi"), c.duration);
         r.w().startEncoderJob();
         ASSERT_TRUE(r.waitForBatchEnd()) << c.what;
@@ -91,7 +91,7 @@ TEST(RunnerJob, TimerCreepStaysUnderTheEncodedShare)
     RunnerWindow r(QStringLiteral("clipforge-dvd"));
     r.addRows({QStringLiteral("Title 1")});
     ASSERT_TRUE(writeFakeEncoder(r.encoder(), {{line45 + "\r"}}, 0));
-    r.beginBatch();
+    r.w().beginBatch();
     r.fillJob(QStringLiteral("vts://title1"));
     r.w().startEncoderJob();
     // As the DVD job does; the ticks are made here, not waited for.
@@ -121,11 +121,11 @@ TEST(RunnerJob, EncoderGetsTheJobsArgumentsInTheProgramFolder)
         QStringLiteral("/tmp/Ünïcødé  ビデオ.mkv"),
     };
     for (const QString &input : awkward) {
-        r.beginBatch();
+        r.w().beginBatch();
         r.fillJob(input);
         r.w().jobRecord.outputFile = input + QStringLiteral(" out.mp4");
         r.w().startEncoderJob();
-        EXPECT_EQ(r.w().runner.commandLine, commandLine(r.w().jobRecord));
+        EXPECT_EQ(commandLine(r.w().runner.job), commandLine(r.w().jobRecord));
         ASSERT_TRUE(r.waitForBatchEnd());
         EXPECT_EQ(fakeArguments(r.encoder()), encoderArguments(r.w().jobRecord));
         EXPECT_EQ(fakeArguments(r.encoder()).at(2), input);
@@ -181,7 +181,7 @@ TEST(RunnerBatch, EachJobStartsTheNextAndTheLastEndsTheBatch)
         useTestBuilder(r);
         r.w().finishAction = c.finishAction;
         r.w().outputFolder = r.folder();
-        r.beginBatch();
+        r.w().beginBatch();
         r.fillJob(c.rows[0]);
         r.w().startEncoderJob();
         ASSERT_TRUE(r.waitForBatchEnd()) << c.what;
@@ -209,7 +209,7 @@ TEST(RunnerBatch, StopEndsTheEncoderAndEverythingItStarted)
     useTestBuilder(r);
     r.w().finishAction = 1;
     r.w().outputFolder = r.folder();
-    r.beginBatch();
+    r.w().beginBatch();
     r.fillJob(QStringLiteral("ok1"));
     r.w().startEncoderJob();
     ASSERT_TRUE(QTest::qWaitFor(
@@ -220,13 +220,7 @@ TEST(RunnerBatch, StopEndsTheEncoderAndEverythingItStarted)
         [&] { return fakeArguments(r.encoder()).value(2) == QStringLiteral("hang2"); }, 10000));
     QTest::qWait(200);
 
-    // What Stop does.
-    r.w().killEncoderJob();
-    r.w().lv->topLevelItem(r.w().currentJob)->setText(4, QStringLiteral("Stop"));
-    r.w().ProgressBar1->hide();
-    r.w().currentJob = r.w().lv->topLevelItemCount() + 1;
-    r.w().converting = false;
-    r.w().Timer2->stop();
+    r.w().stopBatch();
 
     ASSERT_TRUE(r.waitForJobEnd());
     EXPECT_TRUE(processGroupGone(group));
@@ -238,7 +232,7 @@ TEST(RunnerBatch, StopEndsTheEncoderAndEverythingItStarted)
     // Stop's row count + 1, moved on once more by the job's end.
     EXPECT_EQ(r.w().currentJob, 5);
     // The next batch starts cleanly.
-    r.beginBatch();
+    r.w().beginBatch();
     r.fillJob(QStringLiteral("ok1"));
     r.w().nextJobBuilder = nullptr;
     r.w().lv->clear();
@@ -256,7 +250,7 @@ TEST(RunnerBatch, ClosingTheWindowLeavesNoEncoderBehind)
     ASSERT_TRUE(writeFakeEncoder(r.encoder(), {}, 0, byInput));
     useTestBuilder(r);
     r.w().finishAction = 2;
-    r.beginBatch();
+    r.w().beginBatch();
     r.fillJob(QStringLiteral("hang1"));
     r.w().startEncoderJob();
     const pid_t group = r.w().runner.process.pid;
@@ -278,7 +272,7 @@ TEST(RunnerBatch, AHundredJobsLeaveNoDescriptorOrThreadBehind)
         rows << QStringLiteral("ok%1").arg(i);
     ASSERT_TRUE(writeFakeEncoder(r.encoder(), {{line45 + "\r"}}, 0));
     r.addRows({QStringLiteral("warm-up")});
-    r.beginBatch();
+    r.w().beginBatch();
     r.fillJob(QStringLiteral("warm-up"));
     r.w().startEncoderJob();
     ASSERT_TRUE(r.waitForBatchEnd());
@@ -289,7 +283,7 @@ TEST(RunnerBatch, AHundredJobsLeaveNoDescriptorOrThreadBehind)
     r.w().lv->clear();
     r.addRows(rows);
     useTestBuilder(r);
-    r.beginBatch();
+    r.w().beginBatch();
     r.fillJob(rows[0]);
     r.w().startEncoderJob();
     ASSERT_TRUE(r.waitForBatchEnd(120000));
@@ -337,10 +331,7 @@ TEST(RunnerReal, AJobShowsProgressAndEndsFinishOrFailed)
     job.sampleRateOpt = QStringLiteral(" -ar 44100 ");
     job.profileOpts = QStringLiteral(" -c:v libx264 -pix_fmt yuv420p -c:a aac");
     job.durationSecs = 6;
-    w.currentJob = 0;
-    w.progressBase = 0;
-    w.ProgressBar1->show();
-    w.converting = true;
+    w.beginBatch();
     w.startEncoderJob();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !w.converting; }, 120000));
 
@@ -352,27 +343,6 @@ TEST(RunnerReal, AJobShowsProgressAndEndsFinishOrFailed)
     const QJsonObject out = ffprobe(dir.filePath(QStringLiteral("out put.mp4")));
     EXPECT_EQ(firstStream(out, QStringLiteral("video")).value(QStringLiteral("width")).toInt(),
               176);
-}
-
-} // namespace
-
-namespace {
-
-// Processes whose command line mentions `text`.
-QList<pid_t> processesMentioning(const QString &text)
-{
-    QList<pid_t> found;
-    const QByteArray needle = QFile::encodeName(text);
-    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        bool number = false;
-        const pid_t pid = entry.toInt(&number);
-        if (!number || pid == ::getpid())
-            continue;
-        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
-        if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(needle))
-            found << pid;
-    }
-    return found;
 }
 
 TEST(RunnerReal, StopLeavesNoEncoderOrFfmpegRunning)
@@ -395,9 +365,7 @@ TEST(RunnerReal, StopLeavesNoEncoderOrFfmpegRunning)
     job.profileOpts = QStringLiteral(" -c:v libx264 -pix_fmt yuv420p -c:a aac");
     job.durationSecs = 30;
     w.finishAction = 1;
-    w.currentJob = 0;
-    w.progressBase = 0;
-    w.converting = true;
+    w.beginBatch();
     w.startEncoderJob();
     const pid_t group = w.runner.process.pid;
     ASSERT_GT(group, 0);
@@ -409,10 +377,7 @@ TEST(RunnerReal, StopLeavesNoEncoderOrFfmpegRunning)
         },
         60000));
     ASSERT_FALSE(processesMentioning(QStringLiteral("stopped-output.mp4")).isEmpty());
-    w.killEncoderJob();
-    w.lv->topLevelItem(0)->setText(4, QStringLiteral("Stop"));
-    w.currentJob = 2;
-    w.converting = false;
+    w.stopBatch();
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.runner.process.pid <= 0; }, 20000));
 
     EXPECT_TRUE(processGroupGone(group));

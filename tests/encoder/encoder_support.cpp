@@ -45,13 +45,12 @@ ProbeValues readProbeValues(const QByteArray &text)
     probeFrameSize.clear();
     QString pending = QString::fromLatin1(text);
     handleProbeOutput(pending);
-    return {probeDuration.toLatin1(), probeTotalRate.toLatin1(), probeVideoRate.toLatin1(),
-            probeAudioRate.toLatin1(), probeFrameSize.toLatin1()};
+    return probeValues();
 }
 
 int encodedSeconds(const QByteArray &text) { return parseEncodedSeconds(QString::fromLatin1(text)); }
 
-int clockSeconds(const QByteArray &text) { return durationToSeconds(QString::fromLatin1(text)); }
+int clockSeconds(const QString &text) { return durationToSeconds(text); }
 
 QList<QByteArray> outputLines(const QByteArray &output)
 {

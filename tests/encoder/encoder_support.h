@@ -2,6 +2,8 @@
 // the converter does (the probe's line rules, the runner's "time=" rule).
 #pragma once
 
+#include "sources/gettime.h"
+
 #include <QByteArray>
 #include <QProcessEnvironment>
 #include <QString>
@@ -25,13 +27,6 @@ EncoderResult runEncoder(const QStringList &args,
 
 // The five values the converter's probe takes from a description, read by
 // its own consume step (the description arriving as one chunk).
-struct ProbeValues {
-    QByteArray duration;  // the 8 characters after "Duration: "
-    QByteArray totalRate; // the word before " kb/s" on the first line with "bitrate:"
-    QByteArray videoRate; // … on the first line with "Video:"
-    QByteArray audioRate; // … on the first line with "Audio:"
-    QByteArray frameSize; // around the first "x" after "Video:"
-};
 ProbeValues readProbeValues(const QByteArray &text);
 
 // The converter's progress rule (parseEncodedSeconds): the whole seconds of
@@ -39,7 +34,7 @@ ProbeValues readProbeValues(const QByteArray &text);
 int encodedSeconds(const QByteArray &text);
 
 // "hh:mm:ss" to seconds, 0 for anything else (durationToSeconds).
-int clockSeconds(const QByteArray &text);
+int clockSeconds(const QString &text);
 
 // The lines of an output, cut after every CR or LF (a CR LF pair is one end);
 // each line keeps its end.

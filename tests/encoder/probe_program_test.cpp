@@ -87,19 +87,20 @@ TEST_P(ProbeContainers, DescriptionMatchesFfprobe)
     if (total.isEmpty())
         total = QString::number(static_cast<long long>(
             format.value(QStringLiteral("size")).toString().toDouble() * 8 / duration / 1000));
-    EXPECT_EQ(QString::fromLatin1(values.totalRate), total) << text.toStdString();
+    EXPECT_EQ(values.totalRate, total) << text.toStdString();
     if (video.isEmpty()) {
         EXPECT_TRUE(values.frameSize.isEmpty());
         EXPECT_FALSE(text.contains("Video:"));
     } else {
-        EXPECT_EQ(QString::fromLatin1(values.frameSize),
-                  QStringLiteral("%1x%2").arg(video.value("width").toInt()).arg(video.value("height").toInt()));
-        EXPECT_EQ(QString::fromLatin1(values.videoRate), kbps(video)) << text.toStdString();
+        EXPECT_EQ(values.frameSize, QStringLiteral("%1x%2")
+                                        .arg(video.value("width").toInt())
+                                        .arg(video.value("height").toInt()));
+        EXPECT_EQ(values.videoRate, kbps(video)) << text.toStdString();
     }
     if (audio.isEmpty())
         EXPECT_FALSE(text.contains("Audio:"));
     else
-        EXPECT_EQ(QString::fromLatin1(values.audioRate), kbps(audio)) << text.toStdString();
+        EXPECT_EQ(values.audioRate, kbps(audio)) << text.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -25,3 +25,15 @@ TEST(OutputSize, FormatsMegabytesWithTwoDecimalsAfterFiveSignificantDigits)
         EXPECT_EQ(formatOutputSize(c.kbps, c.seconds), QString::fromLatin1(c.text))
             << c.kbps << " kb/s, " << c.seconds << " s";
 }
+
+// A row's "Output Size": the estimated total rate over the row's duration.
+TEST(OutputSize, RowTextIsTheEstimateOverTheDuration)
+{
+    QualityChoices choices;
+    choices.profile = 112; // Video CD: 1393 kb/s
+    Toriginalinfo record;
+    record.durationText = QStringLiteral("00:01:30");
+    EXPECT_EQ(outputSizeText(choices, record), formatOutputSize(1393, 90));
+    record.durationText.clear();
+    EXPECT_EQ(outputSizeText(choices, record), QStringLiteral("0.00MB"));
+}

@@ -68,9 +68,10 @@ TEST(FileJob, FillsTheRecordAndCreatesTheFolder)
     fixed.encoderPath = QStringLiteral("/prog/register.dat");
     fixed.workDir = QStringLiteral("/prog/");
     fixed.inputFile = QStringLiteral("stale");
+    fixed.profileOpts = QStringLiteral("-c:v mpeg4 -vtag DIVX");
 
-    const FileJob job = fillFileJob(divxChoices(), row(QStringLiteral("/videos/clip.one.avi")),
-                                    folderText, QStringLiteral("-c:v mpeg4 -vtag DIVX"), fixed);
+    const FileJob job =
+        fillFileJob(divxChoices(), row(QStringLiteral("/videos/clip.one.avi")), folderText, fixed);
     ASSERT_TRUE(job.ready);
     EXPECT_EQ(job.outputFolder, folderText + QLatin1Char('/'));
     EXPECT_TRUE(QFileInfo(folderText).isDir());
@@ -102,7 +103,7 @@ TEST(FileJob, OutputNamesNeverOverwrite)
 
     const char *expected[] = {"a.mp4", "a_1.mp4", "a_2.mp4", "a_3.mp4"};
     for (const char *name : expected) {
-        const FileJob job = fillFileJob(c, source, tmp.path(), QString(), intputrec());
+        const FileJob job = fillFileJob(c, source, tmp.path(), intputrec());
         ASSERT_TRUE(job.ready);
         EXPECT_EQ(job.record.outputFile, folder + QLatin1String(name));
         touch(job.record.outputFile);
@@ -110,33 +111,31 @@ TEST(FileJob, OutputNamesNeverOverwrite)
 
     // A name without an extension gets one; a gap in the numbers is reused.
     QFile::remove(folder + QStringLiteral("a_1.mp4"));
-    EXPECT_EQ(fillFileJob(c, source, tmp.path(), QString(), intputrec()).record.outputFile,
+    EXPECT_EQ(fillFileJob(c, source, tmp.path(), intputrec()).record.outputFile,
               folder + QStringLiteral("a_1.mp4"));
-    EXPECT_EQ(fillFileJob(c, row(QStringLiteral("/videos/noext")), tmp.path(), QString(),
-                          intputrec())
+    EXPECT_EQ(fillFileJob(c, row(QStringLiteral("/videos/noext")), tmp.path(), intputrec())
                   .record.outputFile,
               folder + QStringLiteral("noext.mp4"));
 
     // The source itself in the output folder with the profile's extension
     // is not overwritten either.
     touch(folder + QStringLiteral("same.mp4"));
-    EXPECT_EQ(fillFileJob(c, row(folder + QStringLiteral("same.mp4")), tmp.path(), QString(),
-                          intputrec())
+    EXPECT_EQ(fillFileJob(c, row(folder + QStringLiteral("same.mp4")), tmp.path(), intputrec())
                   .record.outputFile,
               folder + QStringLiteral("same_1.mp4"));
 
     // A dangling link is a name in use, too.
     ASSERT_TRUE(QFile::link(folder + QStringLiteral("nowhere"), folder + QStringLiteral("b.mp4")));
-    EXPECT_EQ(fillFileJob(c, row(QStringLiteral("/x/b.avi")), tmp.path(), QString(), intputrec())
-                  .record.outputFile,
-              folder + QStringLiteral("b_1.mp4"));
+    EXPECT_EQ(
+        fillFileJob(c, row(QStringLiteral("/x/b.avi")), tmp.path(), intputrec()).record.outputFile,
+        folder + QStringLiteral("b_1.mp4"));
 }
 
 TEST(FileJob, RefusesAnEmptyOutputFolder)
 {
     for (const char *text : {"", "  "}) {
         const FileJob job = fillFileJob(divxChoices(), row(QStringLiteral("/v/a.avi")),
-                                        QString::fromLatin1(text), QString(), intputrec());
+                                        QString::fromLatin1(text), intputrec());
         EXPECT_FALSE(job.ready) << '"' << text << '"';
         EXPECT_TRUE(job.record.outputFile.isEmpty());
     }
@@ -163,8 +162,10 @@ TEST(FileJob, DiscProfilesUseTheTarget)
         choices.displayName = displayNameOf(c.profile);
         choices.size.text = QString::fromLatin1(c.standard);
         choices.video.enabled = choices.audio.enabled = choices.channel.enabled = false;
-        const FileJob job = fillFileJob(choices, row(QStringLiteral("/v/a.avi")), tmp.path(),
-                                        QStringLiteral("-target pal-vcd"), intputrec());
+        intputrec loaded;
+        loaded.profileOpts = QStringLiteral("-target pal-vcd");
+        const FileJob job =
+            fillFileJob(choices, row(QStringLiteral("/v/a.avi")), tmp.path(), loaded);
         const intputrec &r = job.record;
         EXPECT_EQ(r.profileOpts, QString::fromLatin1(c.target)) << c.profile;
         EXPECT_EQ(r.outputFile, tmp.path() + QLatin1Char('/') + QLatin1String(c.file));

@@ -1,10 +1,25 @@
-// The job record's text rules: quoting, durations, the encoded time of a
-// progress line, the joined command line and the argument vector.
+// The job record's text rules: whole numbers, quoting, durations, the
+// encoded time of a progress line, the joined command line and the argument
+// vector.
 #include "engine/jobrecord.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+TEST(WholeNumbers, SignAndDigitsOnly)
+{
+    EXPECT_TRUE(parseWholeNumber(QStringLiteral("1205")));
+    EXPECT_TRUE(parseWholeNumber(QStringLiteral("-3")));
+    for (const char *text : {"", "N/A", "12.5", " 12", "1e3"})
+        EXPECT_FALSE(parseWholeNumber(QString::fromLatin1(text))) << text;
+    // The values, up to the ends of 64 bits.
+    EXPECT_EQ(parseWholeNumber(QStringLiteral("+0042")), 42);
+    EXPECT_EQ(parseWholeNumber(QStringLiteral("-9223372036854775808")), INT64_MIN);
+    EXPECT_EQ(parseWholeNumber(QStringLiteral("9223372036854775807")), INT64_MAX);
+    for (const char *text : {"9223372036854775808", "-9223372036854775809", "+", "-", "1 ", "--1"})
+        EXPECT_FALSE(parseWholeNumber(QString::fromLatin1(text))) << text;
+}
 
 TEST(QuoteArg, WrapsOnlyTextsWithABlank)
 {

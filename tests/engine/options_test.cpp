@@ -100,15 +100,13 @@ TEST(OptionBuilders, ProfileGroups)
 {
     struct Case {
         int profile;
-        bool disc, list, sizeBased;
-    } cases[] = {{1, false, false, true},    {14, false, false, true}, {15, false, true, false},
-                 {101, false, true, false},  {102, false, false, true}, {111, false, false, true},
-                 {112, true, false, false},  {114, true, false, false}, {115, false, false, true},
-                 {132, false, false, true}};
+        bool disc, list;
+    } cases[] = {{1, false, false},   {14, false, false},  {15, false, true},  {101, false, true},
+                 {102, false, false}, {111, false, false}, {112, true, false}, {114, true, false},
+                 {115, false, false}, {132, false, false}};
     for (const Case &c : cases) {
         EXPECT_EQ(isDiscProfile(c.profile), c.disc) << c.profile;
         EXPECT_EQ(isListProfile(c.profile), c.list) << c.profile;
-        EXPECT_EQ(isSizeBasedProfile(c.profile), c.sizeBased) << c.profile;
     }
 }
 

@@ -1,7 +1,7 @@
 // The process layer: how the encoder program is started, read, waited for
 // and killed.
+#include "common/fake_encoder.h"
 #include "engine/convertTh.h"
-#include "engine/fake_encoder.h"
 #include "engine/process.h"
 
 #include <QCoreApplication>

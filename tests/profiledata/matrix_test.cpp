@@ -242,12 +242,12 @@ TEST_P(ProfileMatrix, EveryChoiceMakesAPlayableFile)
     intputrec fixed;
     fixed.encoderPath = programFile(QStringLiteral("register.dat"));
     fixed.workDir = programFile(QString());
+    fixed.profileOpts = loaded.lines.optionsLine;
 
     int jobs = 0;
     for (const Choice &choice : choicesFor(loaded)) {
         const QualityChoices choices = choicesOf(withChoice(loaded, choice));
-        const FileJob job =
-            fillFileJob(choices, record, out.path(), loaded.lines.optionsLine, fixed);
+        const FileJob job = fillFileJob(choices, record, out.path(), fixed);
         ASSERT_TRUE(job.ready);
         SCOPED_TRACE(QStringLiteral("profile %1, %2: %3")
                          .arg(n)

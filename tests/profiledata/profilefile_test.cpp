@@ -168,7 +168,7 @@ TEST(ProfileFile, DefaultsSelectRealItems)
         EXPECT_GE(c.channel.index, 0);
         // A default of the sixth video or audio item selects the original
         // item; ".mp4" profiles offer none, and those boxes stay empty.
-        const bool sixthItem = isSizeBasedProfile(n) &&
+        const bool sixthItem = !isListProfile(n) && !isDiscProfile(n) &&
                                profileExtension(p.displayName) != QLatin1String(".mp4");
         EXPECT_EQ(c.audio.index >= 0, sixthItem || defaults.index[AudioRateBox] < 5);
         if (!p.noVideo()) {

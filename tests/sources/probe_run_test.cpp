@@ -1,8 +1,9 @@
 // The probe run end to end: the encoder program started on a file, its
 // output read in pieces, the waiting caller, and what is left afterwards.
-#include "engine/fake_encoder.h"
+#include "common/fake_encoder.h"
 #include "sources/gettime.h"
 #include "sources/probe_values.h"
+#include "sources/tasklist.h"
 
 #include "common/media.h"
 
@@ -129,6 +130,26 @@ TEST_F(ProbeRunTest, MissingEncoderEndsAtOnceWithoutADuration)
     setProbeValues({"00:00:01", "5", "6", "7", "8x8"});
     probe(QStringLiteral("/media/a.avi"));
     EXPECT_EQ(probeValues(), (ProbeValues{"", "5", "6", "7", "8x8"}));
+}
+
+// Adding a file: its record from the filled values, or none when the probe
+// found no total bit rate.
+TEST_F(ProbeRunTest, AnAddedFileGetsItsRecordOrNone)
+{
+    ASSERT_TRUE(writeFakeEncoder(job.encoderPath,
+                                 {{"Input" + crlf + durationLine + crlf + audioLine + crlf}}, 1));
+    const std::optional<Toriginalinfo> record =
+        probeSourceFile(QStringLiteral("/media/a.avi"), job);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->sourcePath, QStringLiteral("/media/a.avi"));
+    EXPECT_EQ(record->durationText, QStringLiteral("00:01:30"));
+    EXPECT_EQ(record->videoRate, QStringLiteral("1077")); // 1205 - 128
+    EXPECT_EQ(record->audioRate, QStringLiteral("128"));
+    EXPECT_EQ(record->frameSize, QStringLiteral("320x240"));
+
+    ASSERT_TRUE(writeFakeEncoder(job.encoderPath,
+                                 {{"a.xyz: Invalid data found when processing input" + crlf}}, 1));
+    EXPECT_FALSE(probeSourceFile(QStringLiteral("/media/a.xyz"), job));
 }
 
 TEST_F(ProbeRunTest, WaitingKeepsTheWindowAliveWithoutSpinning)

@@ -1,32 +1,23 @@
-// The five probe results as one value, for tests.
+// Setting and printing the five probe results, for tests.
 #pragma once
 
 #include "sources/gettime.h"
 
 #include <ostream>
 
-struct ProbeValues {
-    QString duration, total, video, audio, frame;
-    bool operator==(const ProbeValues &) const = default;
-};
-
-inline ProbeValues probeValues()
-{
-    return {probeDuration, probeTotalRate, probeVideoRate, probeAudioRate, probeFrameSize};
-}
-
+// Sets the five probe results, as a probe before the test would have.
 inline void setProbeValues(const ProbeValues &v)
 {
     probeDuration = v.duration;
-    probeTotalRate = v.total;
-    probeVideoRate = v.video;
-    probeAudioRate = v.audio;
-    probeFrameSize = v.frame;
+    probeTotalRate = v.totalRate;
+    probeVideoRate = v.videoRate;
+    probeAudioRate = v.audioRate;
+    probeFrameSize = v.frameSize;
 }
 
 inline std::ostream &operator<<(std::ostream &out, const ProbeValues &v)
 {
-    return out << '[' << v.duration.toStdString() << '|' << v.total.toStdString() << '|'
-               << v.video.toStdString() << '|' << v.audio.toStdString() << '|'
-               << v.frame.toStdString() << ']';
+    return out << '[' << v.duration.toStdString() << '|' << v.totalRate.toStdString() << '|'
+               << v.videoRate.toStdString() << '|' << v.audioRate.toStdString() << '|'
+               << v.frameSize.toStdString() << ']';
 }

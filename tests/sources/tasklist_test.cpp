@@ -31,14 +31,6 @@ TEST(TaskList, FillsMissingRatesAfterAProbe)
     }
 }
 
-TEST(TaskList, WholeNumbers)
-{
-    EXPECT_TRUE(isWholeNumber(QStringLiteral("1205")));
-    EXPECT_TRUE(isWholeNumber(QStringLiteral("-3")));
-    for (const char *text : {"", "N/A", "12.5", " 12", "1e3"})
-        EXPECT_FALSE(isWholeNumber(QString::fromLatin1(text))) << text;
-}
-
 TEST(TaskList, FolderScanExtensions)
 {
     struct Case {

@@ -1,6 +1,8 @@
 // A stand-in encoder program for tests: a small /bin/sh script that records
 // how it was started, prints given bytes with given pauses and exits with a
-// given status. Tests put it where the encoder program is expected.
+// given status. Tests put it where the encoder program is expected. Beside
+// it, the process checks the runner and probe tests share. Header only: the
+// tests that include it link the engine's process layer.
 #pragma once
 
 #include "engine/process.h"
@@ -18,6 +20,7 @@
 #include <csignal>
 #include <sys/prctl.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 struct FakeOutput {
     QByteArray bytes; // written by one printf
@@ -154,6 +157,24 @@ inline void waitUntilQuiet()
         last = now;
         QThread::msleep(20);
     }
+}
+
+// Other processes whose command line (their arguments as the kernel keeps
+// them, each ended by a zero byte) holds `text`.
+inline QList<pid_t> processesMentioning(const QString &text)
+{
+    QList<pid_t> found;
+    const QByteArray needle = QFile::encodeName(text);
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        bool number = false;
+        const pid_t pid = entry.toInt(&number);
+        if (!number || pid == ::getpid())
+            continue;
+        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
+        if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(needle))
+            found << pid;
+    }
+    return found;
 }
 
 // True while the program folder holds the placeholder in place of the real
